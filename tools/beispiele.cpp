@@ -1,0 +1,269 @@
+// Writes the example documents bundled with the program into a folder:
+//   kalumo-beispiele FOLDER
+// The pictures are drawn here, without text, so that the files come out the
+// same on every machine.
+
+#include "document/DokumentDateien.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+
+using namespace kalumo;
+
+namespace {
+
+QImage alsDokumentbild(const QImage &b)
+{
+    return b.convertToFormat(QImage::Format_RGBA8888);
+}
+
+QImage weissesBlatt(int w, int h)
+{
+    QImage b(w, h, QImage::Format_RGBA8888);
+    b.fill(Qt::white);
+    return b;
+}
+
+QImage blumenBild()
+{
+    QImage b(800, 640, QImage::Format_ARGB32);
+    b.fill(QColor(0xEE, 0xF6, 0xFF));
+    QPainter p(&b);
+    p.setRenderHint(QPainter::Antialiasing);
+    // soil
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x9C, 0x72, 0x4A));
+    p.drawRect(0, 470, 800, 170);
+    // roots
+    p.setPen(QPen(QColor(0xE8, 0xD8, 0xB0), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(400, 470, 360, 560);
+    p.drawLine(400, 470, 440, 580);
+    p.drawLine(400, 470, 400, 610);
+    p.drawLine(370, 540, 330, 575);
+    p.drawLine(430, 550, 475, 565);
+    // stem
+    p.setPen(QPen(QColor(0x2E, 0x8B, 0x3A), 12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(400, 470, 400, 230);
+    // leaves
+    p.setPen(QPen(QColor(0x1E, 0x6B, 0x2A), 2));
+    p.setBrush(QColor(0x3C, 0xB0, 0x4C));
+    QPainterPath links;
+    links.moveTo(400, 400);
+    links.cubicTo(340, 330, 260, 340, 230, 370);
+    links.cubicTo(280, 410, 350, 420, 400, 400);
+    p.drawPath(links);
+    QPainterPath rechts;
+    rechts.moveTo(400, 340);
+    rechts.cubicTo(460, 270, 540, 280, 570, 310);
+    rechts.cubicTo(520, 350, 450, 360, 400, 340);
+    p.drawPath(rechts);
+    // petals
+    p.setPen(QPen(QColor(0xB0, 0x20, 0x50), 2));
+    p.setBrush(QColor(0xF0, 0x50, 0x80));
+    for (int i = 0; i < 8; ++i) {
+        p.save();
+        p.translate(400, 170);
+        p.rotate(i * 45.0);
+        p.drawEllipse(QRectF(-22, -105, 44, 90));
+        p.restore();
+    }
+    // centre of the flower
+    p.setPen(QPen(QColor(0xB0, 0x80, 0x00), 2));
+    p.setBrush(QColor(0xFF, 0xC8, 0x20));
+    p.drawEllipse(QPointF(400, 170), 32, 32);
+    p.end();
+    return alsDokumentbild(b);
+}
+
+QImage formBild(int art)
+{
+    QImage b(160, 160, QImage::Format_ARGB32);
+    b.fill(Qt::transparent);
+    QPainter p(&b);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x20, 0x40, 0x90), 6));
+    p.setBrush(QColor(0x70, 0xA0, 0xF0));
+    if (art == 0) {
+        p.drawEllipse(QRectF(16, 16, 128, 128));
+    } else if (art == 1) {
+        p.drawRect(QRectF(24, 24, 112, 112));
+    } else {
+        QPolygonF d;
+        d << QPointF(80, 16) << QPointF(148, 140) << QPointF(12, 140);
+        p.drawPolygon(d);
+    }
+    p.end();
+    return alsDokumentbild(b);
+}
+
+struct Beispielschreiber
+{
+    QDir ordner;
+    StderrMeldungen meldungen;
+    bool ok = true;
+
+    void speichern(Dokument &dok, const char *name)
+    {
+        EinfacheDokumentDienste dienste(meldungen);
+        ok = DokumentSchreiben(dok, dienste, ordner.filePath(QString::fromUtf8(name)), true) && ok;
+    }
+};
+
+Dokument neu()
+{
+    Dokument dok;
+    NeuesDokument(dok);
+    dok.Kopf.autor = QStringLiteral("Kalumo-Beispiele");
+    return dok;
+}
+
+void blume(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = blumenBild();
+    dok.Kopf.titel = QStringLiteral("Aufbau einer Blütenpflanze");
+    dok.Kopf.bemerkung = QStringLiteral("Ordne die Begriffe den Teilen der Pflanze zu.");
+    // the labels stand on a strip to the right of the picture
+    dok.Kopf.RandErw = {0.0, 0.0, 0.4, 0.0};
+    const double seitenBreite = 800 * 1.4, seitenHoehe = 640;
+    struct Teil { const char16_t *name; double x, y, ky; };
+    const Teil teile[] = {
+        {u"Blüte", 430, 160, 0.14},
+        {u"Kronblatt", 470, 100, 0.30},
+        {u"Laubblatt", 530, 310, 0.46},
+        {u"Stängel", 404, 440, 0.62},
+        {u"Wurzel", 440, 575, 0.86},
+    };
+    for (const Teil &t : teile) {
+        const int i = ObjektHinzufuegen(dok, objAbfrageBeschriftung, ebeneTexteUndBilder, QString::fromUtf16(t.name), 4,
+                                        1, 820.0 / seitenBreite, t.ky, -1);
+        ObjDataTyp &o = dok.Objekte[size_t(i)];
+        o.Sline = 1;
+        o.Sx = t.x / seitenBreite;
+        o.Sy = t.y / seitenHoehe;
+        o.LinieFarbe = 0x404040;
+        o.LinieDicke = 2;
+        o.HFarbe = 0xFFFFFF;
+        o.HDeck = 90;
+        o.Generiert = false;
+    }
+    const int info = ObjektHinzufuegen(dok, objInfopunkt, ebeneInfopunkte,
+                                       QStringLiteral("Die Wurzel hält die Pflanze im Boden fest\r\nund nimmt Wasser und "
+                                                      "Nährsalze auf."),
+                                       0, 1, 520.0 / seitenBreite, 600.0 / seitenHoehe, -1);
+    dok.Objekte[size_t(info)].PktCap = StandardPunktTitel(objInfopunkt);
+    dok.Objekte[size_t(info)].HFarbe = StandardPunktHintergrund(objInfopunkt);
+    dok.Objekte[size_t(info)].Farbe = 0xFFFFFF;
+    const int titel = ObjektHinzufuegen(dok, objFixeBeschriftung, ebeneLayout,
+                                        QStringLiteral("Aufbau einer Blütenpflanze"), 8, 5, 0.5 / 1.4, 0.045, -1);
+    dok.Objekte[size_t(titel)].Stil = 1;
+    for (ObjDataTyp &o : dok.Objekte)
+        o.Generiert = false;
+    s.speichern(dok, "Blütenpflanze.kal");
+}
+
+void lueckentext(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokLueckentext;
+    dok.Kopf.DokUnterTyp = subLueckentext;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
+    dok.Kopf.titel = QStringLiteral("Der Rhein");
+    dok.Kopf.lueckentext = QStringLiteral(
+        "Der Rhein ist mit rund 1230 km einer der längsten <<Flüsse>> Europas.\r\n"
+        "Er entspringt in den <<Alpen|Schweizer Alpen>> und fließt durch den <<Bodensee>>.\r\n"
+        "Bei Basel wendet er sich nach <<Norden>> und bildet die Grenze zwischen Deutschland und "
+        "<<Frankreich>>.\r\n"
+        "In den Niederlanden mündet er schließlich in die <<Nordsee>>.");
+    s.speichern(dok, "Lückentext Rhein.kal");
+}
+
+void einzelfragen(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokEinzelfragen;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokEinzelfragen);
+    dok.Kopf.titel = QStringLiteral("Hauptstädte Europas");
+    dok.Kopf.fragentext = QStringLiteral("Wie heißt die Hauptstadt von Frankreich?//Paris\r\n"
+                                         "Wie heißt die Hauptstadt von Österreich?//Wien\r\n"
+                                         "Wie heißt die Hauptstadt von Italien?//Rom\r\n"
+                                         "Wie heißt die Hauptstadt von Spanien?//Madrid");
+    s.speichern(dok, "Einzelfragen Hauptstädte.kal");
+}
+
+void tabelle(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokLueckentext;
+    dok.Kopf.DokUnterTyp = subTabelle;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
+    dok.Kopf.titel = QStringLiteral("Geometrische Formen");
+    dok.Kopf.LueckenTabelleZeilen = 3;
+    dok.Kopf.LueckenTabelleSpalten = 2;
+    dok.Kopf.LueckenTabelleLinie = 1;
+    const char16_t *namen[] = {u"Kreis", u"Quadrat", u"Dreieck"};
+    for (int r = 0; r < 3; ++r) {
+        lueckentabellearrtyp &text = dok.Kopf.LueckenTabelle[size_t(r)][0];
+        text.Text = QString::fromUtf16(namen[r]);
+        text.Art = 4; // the text is asked for
+        lueckentabellearrtyp &bild = dok.Kopf.LueckenTabelle[size_t(r)][1];
+        bild.Art = 1; // fixed picture
+        bild.Bild = formBild(r);
+        bild.Groesse = 40;
+    }
+    s.speichern(dok, "Tabelle Formen.kal");
+}
+
+void kreuzwort(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokKreuzwortraetsel;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokKreuzwortraetsel);
+    dok.Kopf.titel = QStringLiteral("Kleines Kreuzworträtsel");
+    auto &g = dok.Kopf.KreuzGitter; // [x][y]
+    auto setzen = [&](int x, int y, const char16_t *t) { g[size_t(x)][size_t(y)] = QString::fromUtf16(t); };
+    // across 1: HAUS from (1,1); down 2: AST from (2,1); across 3: BAUM from (0,4) crossing nothing
+    setzen(0, 1, u"#W1");
+    setzen(1, 1, u"H"); setzen(2, 1, u"A"); setzen(3, 1, u"U"); setzen(4, 1, u"S");
+    setzen(2, 0, u"#S2");
+    setzen(2, 2, u"S"); setzen(2, 3, u"T");
+    setzen(4, 0, u"#S3");
+    setzen(4, 2, u"E"); setzen(4, 3, u"E");
+    dok.Kopf.KreuzTexteWaagerecht[0] = QStringLiteral("Darin wohnt man");
+    dok.Kopf.KreuzTexteSenkrecht[1] = QStringLiteral("Teil eines Baumes");
+    dok.Kopf.KreuzTexteSenkrecht[2] = QStringLiteral("Stehendes Gewässer");
+    s.speichern(dok, "Kreuzworträtsel.kal");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("Aufruf: kalumo-beispiele ORDNER\n", stderr);
+        return 2;
+    }
+    Beispielschreiber s;
+    s.ordner = QDir(QString::fromLocal8Bit(argv[1]));
+    if (!s.ordner.mkpath(QStringLiteral("."))) {
+        std::fputs("Ordner kann nicht angelegt werden\n", stderr);
+        return 1;
+    }
+    blume(s);
+    lueckentext(s);
+    einzelfragen(s);
+    tabelle(s);
+    kreuzwort(s);
+    return s.ok ? 0 : 1;
+}
