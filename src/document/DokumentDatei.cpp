@@ -390,9 +390,11 @@ LeseErgebnis DokumentStromLesen(QIODevice &geraet, DateiInhalt &inhalt, const Le
         const double faktor = altesFsize ? (opt.SchriftFaktor ? opt.SchriftFaktor(inhalt.WirksameSchriftart)
                                                               : SchriftHoehenFaktor(inhalt.WirksameSchriftart))
                                          : 1.0;
-        inhalt.Objekte.resize(size_t(n));
+        // grow while reading, so that a count the bytes cannot back fails before it costs memory
+        inhalt.Objekte.reserve(size_t(std::min<qint32>(n, 1024)));
         k.ZIndexMin = k.ZIndexMax = 0;
-        for (ObjDataTyp &o : inhalt.Objekte) {
+        for (qint32 i = 0; i < n; ++i) {
+            ObjDataTyp &o = inhalt.Objekte.emplace_back();
             objektLesen(l, s, o);
             if (altesFsize && (o.Typ == objAbfrageBild || o.Typ == objFixesBild || o.Typ == objBildLink))
                 o.Fsize = AltesFsizeUmrechnen(o.Fsize, faktor);

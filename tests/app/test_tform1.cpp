@@ -23,4 +23,8 @@ TEST(TForm1, StartetMitTitelUndOeffnetEinBeispiel)
     EXPECT_EQ(fenster.AktuellesDokument().Objekte.size(), 7u);
     const QImage bild = fenster.grab().toImage();
     EXPECT_FALSE(bild.isNull());
+    // KALUMO_BILDSCHIRMFOTOS=FOLDER keeps the picture for a look by eye
+    const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
+    if (!fotos.isEmpty())
+        bild.save(fotos + "/hauptfenster.png");
 }
