@@ -1,93 +1,425 @@
 #include "app/TForm1.h"
 
+#include "app/Hauptmenue.h"
+#include "app/Mauszeiger.h"
+
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
-#include <QStackedLayout>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace kalumo {
 
 namespace {
 
-QString startSeitenText()
+// Colours of the window parts, taken from the start picture.
+QColor fensterFarbe(const QImage &bild, int x, int y)
 {
-    const QString q = QStringLiteral("\"");
-    const QString crlf = QStringLiteral("\n");
-    return QStringLiteral("Um ein Kalumo-Dokument anzuzeigen,") + crlf + crlf + QStringLiteral("rufen Sie das Menü ") + q
-        + QStringLiteral("Themenauswahl") + q + QStringLiteral(" oder ") + q + QStringLiteral("Datei / Öffnen") + q
-        + QStringLiteral(" auf.") + crlf + crlf + crlf + crlf + QStringLiteral("Für einen neuen Tafelanschrieb") + crlf
-        + crlf + QStringLiteral("klicken Sie auf den Knopf ") + q + QStringLiteral("Neues Blatt") + q
-        + QStringLiteral(" (rechts bei Tafelanschrieb).") + crlf;
+    return bild.isNull() ? QColor(0xEE, 0xF2, 0xF8) : bild.pixelColor(x, y);
+}
+
+QToolButton *schwebeKnopf(QWidget *eltern, const QString &text, const QString &name)
+{
+    auto *k = new QToolButton(eltern);
+    k->setText(text);
+    k->setObjectName(name);
+    k->setAutoRaise(true);
+    k->setCheckable(true);
+    k->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return k;
 }
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this)
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qtDialoge(this)
 {
-    QMenu *datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    QAction *oeffnen = datei->addAction(QStringLiteral("Ö&ffnen..."), this, &TForm1::Oeffnen1Click);
-    oeffnen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    QAction *speichern = datei->addAction(QStringLiteral("&Speichern"), this, &TForm1::Speichern1Click);
-    speichern->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    QAction *unter = datei->addAction(QStringLiteral("Speichern &unter..."), this, &TForm1::SpeichernUnter1Click);
-    unter->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    QAction *schliessen = datei->addAction(QStringLiteral("Schl&ießen"), this, &TForm1::Schliessen1Click);
-    schliessen->setShortcut(QKeySequence(QStringLiteral("Ctrl+F4")));
-    datei->addSeparator();
-    datei->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
-
-    auto *flaeche = new QWidget(this);
-    auto *stapel = new QStackedLayout(flaeche);
-    stapel->setStackingMode(QStackedLayout::StackAll);
-    m_bild = new QLabel(flaeche);
-    m_bild->setAlignment(Qt::AlignCenter);
-    m_bild->setMinimumSize(200, 150);
-    m_startInfo = new QLabel(startSeitenText(), flaeche);
-    m_startInfo->setAlignment(Qt::AlignCenter);
-    m_startInfo->setStyleSheet(QStringLiteral("color: #6F6F6A; font-size: 16pt;"));
-    stapel->addWidget(m_startInfo);
-    stapel->addWidget(m_bild);
-    setCentralWidget(flaeche);
-
-    m_dok.Basisbild = Startbild();
+    setObjectName(QStringLiteral("Form1"));
+    // step 2 of the start: caption, mode, cursors, start picture, panels
+    m_startbild = StartbildErzeugen();
+    m_dok.Basisbild = m_startbild;
+    menuesBauen();
+    panelsBauen();
     NeuesDokument(m_dok);
+    m_dok.ZuvorAngezeigtesDokument.clear();
     TitelAnzeigen();
-    resize(1024, 720);
-    BildZeigen();
+    resize(1024, 740);
+    qApp->installEventFilter(this);
 }
 
-QImage TForm1::Startbild() const
+TForm1::~TForm1()
 {
-    QImage b(1000, 700, QImage::Format_RGBA8888);
-    b.fill(QColor(0xFF, 0xFF, 0xFF));
-    return b;
+    qApp->removeEventFilter(this);
 }
 
-void TForm1::Kommandozeile(const QStringList &argumente)
+QAction *TForm1::Aktion(const QString &name) const
 {
-    if (argumente.isEmpty() || argumente.first().isEmpty())
+    const auto it = m_aktionen.find(name);
+    return it == m_aktionen.end() ? nullptr : it->second;
+}
+
+QMenu *TForm1::Menue(const QString &name) const
+{
+    const auto it = m_menues.find(name);
+    return it == m_menues.end() ? nullptr : it->second;
+}
+
+void TForm1::menuesBauen()
+{
+    std::function<void(QMenu *, const std::vector<MenuePunkt> &)> fuellen = [&](QMenu *menue,
+                                                                               const std::vector<MenuePunkt> &punkte) {
+        for (const MenuePunkt &p : punkte) {
+            if (p.IstTrenner()) {
+                menue->addSeparator();
+                continue;
+            }
+            if (!p.Unterpunkte.empty() || p.Name == QLatin1String("AusschnittScrollen1")
+                || p.Name == QLatin1String("Werkzeug1")) {
+                QMenu *unter = menue->addMenu(p.Text);
+                unter->setObjectName(p.Name);
+                unter->menuAction()->setVisible(p.Sichtbar);
+                m_menues[p.Name] = unter;
+                fuellen(unter, p.Unterpunkte);
+                continue;
+            }
+            QAction *a = menue->addAction(p.Text);
+            a->setObjectName(p.Name);
+            if (!p.Kurzwahl.isEmpty())
+                a->setShortcut(QKeySequence(p.Kurzwahl));
+            a->setCheckable(p.Ankreuzbar);
+            a->setEnabled(p.Verfuegbar);
+            a->setVisible(p.Sichtbar);
+            m_aktionen[p.Name] = a;
+        }
+    };
+    for (const MenuePunkt &m : Hauptmenue()) {
+        QMenu *menue = menuBar()->addMenu(m.Text);
+        menue->setObjectName(m.Name);
+        m_menues[m.Name] = menue;
+        fuellen(menue, m.Unterpunkte);
+    }
+
+    auto verbinden = [&](const char *name, auto methode) {
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, methode);
+    };
+    verbinden("Oeffnen1", &TForm1::Oeffnen1Click);
+    verbinden("Speichern1", &TForm1::Speichern1Click);
+    verbinden("SpeichernUnter1", &TForm1::SpeichernUnter1Click);
+    verbinden("Schliessen1", &TForm1::Schliessen1Click);
+    verbinden("Beenden1", &QWidget::close);
+    verbinden("Vollbild1", &TForm1::Vollbild1Click);
+    verbinden("Fenster1", &TForm1::Fenster1Click);
+    verbinden("Minimieren1", &TForm1::Minimieren1Click);
+    verbinden("WerkzeugleisteKlappen1", &TForm1::WerkzeugleisteKlappen1Click);
+    verbinden("Info1", &TForm1::Info1Click);
+    connect(Aktion(QStringLiteral("WerkzeugleisteLinks1")), &QAction::triggered, this,
+            [this] { WerkzeugpositionSetzen(1); });
+    connect(Aktion(QStringLiteral("WerkzeugleisteRechts1")), &QAction::triggered, this,
+            [this] { WerkzeugpositionSetzen(0); });
+}
+
+void TForm1::panelsBauen()
+{
+    const QColor leiste = fensterFarbe(m_startbild, 500, 690);
+    const QColor flaeche = fensterFarbe(m_startbild, 500, 10);
+
+    m_lernPan = new QWidget(this);
+    m_lernPan->setObjectName(QStringLiteral("LernPan"));
+    auto *spalten = new QVBoxLayout(m_lernPan);
+    spalten->setContentsMargins(0, 0, 0, 0);
+    spalten->setSpacing(0);
+
+    m_infoPan = new QWidget(m_lernPan);
+    m_infoPan->setObjectName(QStringLiteral("InfoPan"));
+    m_infoPan->setAutoFillBackground(true);
+    QPalette infoFarben = m_infoPan->palette();
+    infoFarben.setColor(QPalette::Window, leiste);
+    m_infoPan->setPalette(infoFarben);
+    auto *info = new QHBoxLayout(m_infoPan);
+    info->setContentsMargins(6, 3, 6, 3);
+    m_individualKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Individual- Übung"), QStringLiteral("IndividualBtn"));
+    m_individualKnopf->setEnabled(false); // the exercise run comes later
+    m_lernansichtKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Lernansicht"), QStringLiteral("LernansichtBtn"));
+    connect(m_lernansichtKnopf, &QToolButton::clicked, this, [this] {
+        if (m_ansichtsmodus != modusLernansicht && UebungAbbrechenErlaubt())
+            LernansichtAktivieren();
+        ModusAnzeigen();
+    });
+    m_netzKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Netz-Übung teilnehmen"), QStringLiteral("NetzBtn"));
+    m_netzKnopf->setEnabled(false);
+    info->addWidget(m_individualKnopf);
+    info->addWidget(m_lernansichtKnopf);
+    info->addWidget(m_netzKnopf);
+
+    m_titelPan = new QWidget(m_infoPan);
+    m_titelPan->setObjectName(QStringLiteral("TitelPan"));
+    auto *titel = new QHBoxLayout(m_titelPan);
+    titel->setContentsMargins(12, 0, 12, 0);
+    m_vorherigesKnopf = new QToolButton(m_titelPan);
+    m_vorherigesKnopf->setArrowType(Qt::LeftArrow);
+    m_vorherigesKnopf->setAutoRaise(true);
+    m_vorherigesKnopf->setToolTip(QStringLiteral("vorheriges Dokument öffnen"));
+    m_vorherigesKnopf->setEnabled(false); // the library comes later
+    m_naechstesKnopf = new QToolButton(m_titelPan);
+    m_naechstesKnopf->setArrowType(Qt::RightArrow);
+    m_naechstesKnopf->setAutoRaise(true);
+    m_naechstesKnopf->setToolTip(QStringLiteral("nächstes Dokument öffnen"));
+    m_naechstesKnopf->setEnabled(false);
+    m_titelLabel = new QLabel(m_titelPan);
+    m_titelLabel->setObjectName(QStringLiteral("TitelLabel"));
+    m_titelLabel->setToolTip(QStringLiteral("Titel verbergen"));
+    m_titelLabel->installEventFilter(this);
+    QFont titelSchrift = m_titelLabel->font();
+    titelSchrift.setBold(true);
+    titelSchrift.setPointSizeF(titelSchrift.pointSizeF() * 1.2);
+    m_titelLabel->setFont(titelSchrift);
+    titel->addWidget(m_vorherigesKnopf);
+    titel->addWidget(m_titelLabel, 1);
+    titel->addWidget(m_naechstesKnopf);
+    info->addWidget(m_titelPan, 1);
+
+    m_uebStatusPan = new QLabel(m_infoPan);
+    m_uebStatusPan->setObjectName(QStringLiteral("UebStatusPan"));
+    m_serieStatusPan = new QLabel(m_infoPan);
+    m_serieStatusPan->setObjectName(QStringLiteral("UebserieStatusPan"));
+    m_puzzleStatusPan = new QLabel(m_infoPan);
+    m_puzzleStatusPan->setObjectName(QStringLiteral("SPuzzleStatusPan"));
+    for (QLabel *l : {m_uebStatusPan, m_serieStatusPan, m_puzzleStatusPan}) {
+        l->hide();
+        info->addWidget(l);
+    }
+    m_klappKnopf = new QToolButton(m_infoPan);
+    m_klappKnopf->setObjectName(QStringLiteral("WerkzeugKlappBtn"));
+    m_klappKnopf->setAutoRaise(true);
+    connect(m_klappKnopf, &QToolButton::clicked, this, &TForm1::WerkzeugleisteKlappen1Click);
+    info->addWidget(m_klappKnopf);
+    spalten->addWidget(m_infoPan);
+
+    auto *mitte = new QWidget(m_lernPan);
+    auto *zeile = new QHBoxLayout(mitte);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->setSpacing(0);
+
+    m_lernKartPan = new QWidget(mitte);
+    m_lernKartPan->setObjectName(QStringLiteral("LernKartPan"));
+    m_lernKartPan->setAutoFillBackground(true);
+    QPalette bildFarben = m_lernKartPan->palette();
+    bildFarben.setColor(QPalette::Window, flaeche);
+    m_lernKartPan->setPalette(bildFarben);
+    auto *stapel = new QGridLayout(m_lernKartPan);
+    stapel->setContentsMargins(0, 0, 0, 0);
+    m_lernKartPicImg = new QLabel(m_lernKartPan);
+    m_lernKartPicImg->setObjectName(QStringLiteral("LernKartPicImg"));
+    m_lernKartPicImg->setAlignment(Qt::AlignCenter);
+    m_lernKartPicImg->setMinimumSize(320, 240);
+    m_lernKartPicImg->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_startInfoPan = new QLabel(m_lernKartPan);
+    m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
+    m_startInfoPan->setAlignment(Qt::AlignCenter);
+    QPalette startFarben = m_startInfoPan->palette();
+    startFarben.setColor(QPalette::WindowText, QColor(0x6F, 0x6F, 0x6A)); // 0x6A6F6F as BGR
+    m_startInfoPan->setPalette(startFarben);
+    QFont startSchrift = m_startInfoPan->font();
+    startSchrift.setPointSizeF(startSchrift.pointSizeF() * 1.5);
+    m_startInfoPan->setFont(startSchrift);
+    m_uebungPan = new QWidget(m_lernKartPan);
+    m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
+    m_uebungPan->hide();
+    m_abdeckPan = new QWidget(m_lernKartPan);
+    m_abdeckPan->setObjectName(QStringLiteral("AbdeckPan"));
+    m_abdeckPan->hide();
+    m_gesperrtPan = new QLabel(QStringLiteral("Lernansicht gesperrt"), m_lernKartPan);
+    m_gesperrtPan->setObjectName(QStringLiteral("LernansichtGesperrtPan"));
+    m_gesperrtPan->setAlignment(Qt::AlignCenter);
+    m_gesperrtPan->setAutoFillBackground(true);
+    m_gesperrtPan->hide();
+    for (QWidget *w : std::initializer_list<QWidget *>{m_lernKartPicImg, m_startInfoPan, m_uebungPan, m_abdeckPan,
+                                                       m_gesperrtPan})
+        stapel->addWidget(w, 0, 0);
+
+    m_werkzeugBox = new QScrollArea(mitte);
+    m_werkzeugBox->setObjectName(QStringLiteral("WerkzeugBox"));
+    m_werkzeugBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_werkzeugBox->setWidgetResizable(true);
+    auto *werkzeuge = new QWidget(m_werkzeugBox);
+    auto *werkzeugSpalte = new QVBoxLayout(werkzeuge);
+    werkzeugSpalte->setContentsMargins(4, 4, 4, 4);
+    werkzeugSpalte->addStretch(1);
+    m_werkzeugBox->setWidget(werkzeuge);
+
+    zeile->addWidget(m_lernKartPan, 1);
+    zeile->addWidget(m_werkzeugBox);
+    spalten->addWidget(mitte, 1);
+    setCentralWidget(m_lernPan);
+
+    // the program's own pointers; the drag pointer is the one of the picture area
+    const MauszeigerBild ziehen = MauszeigerZeichnen(MauszeigerArt::Ziehen);
+    m_lernKartPicImg->setCursor(QCursor(QPixmap::fromImage(ziehen.Bild), ziehen.Hotspot.x(), ziehen.Hotspot.y()));
+    werkzeugleisteAnordnen();
+}
+
+void TForm1::werkzeugleisteAnordnen()
+{
+    const bool offen = m_werkzeugleisteOffen != 0;
+    m_werkzeugBox->setFixedWidth(offen ? 118 : 0);
+    m_werkzeugBox->setMinimumHeight(0);
+    auto *zeile = static_cast<QHBoxLayout *>(m_werkzeugBox->parentWidget()->layout());
+    zeile->removeWidget(m_werkzeugBox);
+    zeile->removeWidget(m_lernKartPan);
+    if (m_werkzeugposition == 0) {
+        zeile->addWidget(m_lernKartPan, 1);
+        zeile->addWidget(m_werkzeugBox);
+    } else {
+        zeile->addWidget(m_werkzeugBox);
+        zeile->addWidget(m_lernKartPan, 1);
+    }
+    // the arrow points where the toolbar goes when the button is pressed
+    const bool rechts = m_werkzeugposition == 0;
+    m_klappKnopf->setText(offen == rechts ? QStringLiteral(">") : QStringLiteral("<"));
+    m_klappKnopf->setToolTip(offen ? QStringLiteral("Werkzeugleiste zuklappen") : QStringLiteral("Werkzeugleiste aufklappen"));
+    if (QAction *a = Aktion(QStringLiteral("WerkzeugleisteKlappen1")))
+        a->setText(offen ? QStringLiteral("Werkzeugleiste zu&klappen") : QStringLiteral("Werkzeugleiste auf&klappen"));
+    if (QAction *a = Aktion(QStringLiteral("WerkzeugleisteLinks1")))
+        a->setChecked(!rechts);
+    if (QAction *a = Aktion(QStringLiteral("WerkzeugleisteRechts1")))
+        a->setChecked(rechts);
+}
+
+void TForm1::ModusAnzeigen()
+{
+    ModusEingaben e;
+    e.Ansichtsmodus = m_ansichtsmodus;
+    e.UebArt = m_uebArt;
+    e.StatusinfoAnzeigen = m_statusinfo;
+    e.NotenskalaAenderbar = m_notenskalaAenderbar;
+    e.UebEinstSpeichern = m_dok.Kopf.UebEinstSpeichern;
+    e.LernansichtSperren = m_dok.Kopf.LernansichtSperren;
+    e.ArbeitsblattSperren = m_dok.Kopf.ArbeitsblattSperren;
+    const ModusAnzeige a = ModusAnzeigeBerechnen(e);
+    for (const auto &[name, aktiv] : a.Aktiv) {
+        if (QAction *act = Aktion(name))
+            act->setEnabled(aktiv);
+        else if (QMenu *m = Menue(name))
+            m->setEnabled(aktiv);
+    }
+    m_titelPan->setVisible(a.TitelPanSichtbar);
+    m_uebStatusPan->setVisible(a.UebStatusSichtbar);
+    m_serieStatusPan->setVisible(a.SerieStatusSichtbar);
+    m_puzzleStatusPan->setVisible(a.PuzzleStatusSichtbar);
+    m_gesperrtPan->setVisible(a.LernansichtGesperrtSichtbar);
+    m_lernansichtKnopf->setChecked(a.LernansichtGedrueckt);
+    m_individualKnopf->setChecked(a.IndividualGedrueckt);
+    m_netzKnopf->setChecked(a.NetzGedrueckt);
+    m_lernansichtKnopf->setText(a.LernansichtKnopfText);
+}
+
+void TForm1::LernansichtAktivieren()
+{
+    m_ansichtsmodus = modusLernansicht;
+    ModusAnzeigen();
+    m_uebungPan->hide();
+    werkzeugleisteAnordnen();
+    lernbildZeigen();
+}
+
+void TForm1::TitelAnzeigen()
+{
+    setWindowTitle(FensterTitel(m_dok.Kopf.Dateiname));
+    m_titelLabel->setText(TitelLabelText(m_dok.Bibliotheksindex, m_dok.Kopf.titel, m_titelVerborgen));
+    m_titelLabel->setToolTip(m_titelVerborgen ? QStringLiteral("Titel anzeigen") : QStringLiteral("Titel verbergen"));
+}
+
+bool TForm1::UebungAbbrechenErlaubt()
+{
+    return kalumo::UebungAbbrechenErlaubt({m_ansichtsmodus, true}, *m_meldungen);
+}
+
+void TForm1::ErsteAktivierungAusfuehren()
+{
+    if (!m_ersteAktivierung)
         return;
-    const QFileInfo info(argumente.first());
-    if (info.isDir()) {
-        m_dok.Bibliotheksordner = info.absoluteFilePath() + QLatin1Char('/');
+    m_ersteAktivierung = false;
+    ModusAnzeigen();
+    m_nummerierungsmodus = 1;
+    LernansichtAktivieren();
+
+    const Startargumente a = KommandozeileAuswerten(m_argumente);
+    m_startordner = a.Startordner.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : a.Startordner;
+    if (!a.Paket.isEmpty()) {
+        m_meldungen->Information(QStringLiteral("Übungs-Serien können in dieser Programmversion noch nicht "
+                                                "ausgeführt werden."));
+    } else if (!a.Startdokument.isEmpty()) {
+        if (DokumentLesen(m_dok, *this, a.Startdokument, true))
+            m_startdokument = a.Startdokument;
+    }
+    m_dok.Bibliotheksordner = m_startordner;
+    m_startInfoPan->setText(StartseitenText());
+    TitelAnzeigen();
+    lernbildZeigen();
+    if (a.Vorschau) {
+        vorschauSchreiben(a);
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+QImage TForm1::seitenbild() const
+{
+    // until the learning view exists: the page with its base image and background
+    const HeaderDataTyp &k = m_dok.Kopf;
+    const QImage &basis = m_dok.Basisbild;
+    if (basis.isNull())
+        return {};
+    const int pw = std::max(1, int(std::lround((k.RandErw[0] + k.RandErw[2] + 1) * basis.width())));
+    const int ph = std::max(1, int(std::lround((k.RandErw[1] + k.RandErw[3] + 1) * basis.height())));
+    QImage seite(pw, ph, QImage::Format_ARGB32_Premultiplied);
+    const int c = k.HtgdCol;
+    seite.fill(QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    QPainter p(&seite);
+    p.setOpacity(k.BasisbildDeck / 100.0);
+    p.drawImage(QPointF(k.RandErw[0] * basis.width(), k.RandErw[1] * basis.height()), basis);
+    p.end();
+    return seite;
+}
+
+void TForm1::lernbildZeigen()
+{
+    const bool offen = !m_dok.Kopf.Dateiname.isEmpty();
+    m_startInfoPan->setVisible(!offen);
+    const QImage seite = offen ? seitenbild() : m_startbild;
+    if (seite.isNull()) {
+        m_lernKartPicImg->clear();
         return;
     }
-    m_dok.Bibliotheksordner = info.absolutePath() + QLatin1Char('/');
-    if (!info.fileName().isEmpty()) {
-        DokumentLesen(m_dok, *this, info.absoluteFilePath(), true);
-        TitelAnzeigen();
-        BildZeigen();
-    }
+    const QSize ziel = m_lernKartPicImg->size().boundedTo(seite.size());
+    m_lernKartPicImg->setPixmap(
+        QPixmap::fromImage(seite.scaled(ziel.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void TForm1::vorschauSchreiben(const Startargumente &a)
+{
+    const QImage seite = m_dok.Kopf.Dateiname.isEmpty() ? m_startbild : seitenbild();
+    if (seite.isNull())
+        return;
+    const int h = a.VorschauHoehe;
+    const int w = std::max(1, int(std::lround(double(seite.width()) / seite.height() * h)));
+    if (!seite.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(a.VorschauDatei))
+        m_meldungen->Fehler(QStringLiteral("Die Datei \"") + a.VorschauDatei
+                            + QStringLiteral("\" kann nicht geschrieben werden."));
 }
 
 void TForm1::Oeffnen1Click()
 {
     BefehlOeffnen(m_dok, *this);
-    BildZeigen();
+    ModusAnzeigen();
+    lernbildZeigen();
 }
 
 void TForm1::Speichern1Click()
@@ -103,7 +435,56 @@ void TForm1::SpeichernUnter1Click()
 void TForm1::Schliessen1Click()
 {
     BefehlSchliessen(m_dok, *this);
-    BildZeigen();
+    ModusAnzeigen();
+    lernbildZeigen();
+}
+
+void TForm1::Vollbild1Click()
+{
+    m_layoutAktiv = false;
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    showMaximized();
+    raise();
+    activateWindow();
+    m_layoutAktiv = true;
+    lernbildZeigen();
+}
+
+void TForm1::Fenster1Click()
+{
+    m_layoutAktiv = false;
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    showMaximized();
+    raise();
+    activateWindow();
+    m_layoutAktiv = true;
+    lernbildZeigen();
+}
+
+void TForm1::Minimieren1Click()
+{
+    showMinimized();
+}
+
+void TForm1::WerkzeugleisteKlappen1Click()
+{
+    m_werkzeugleisteOffen = m_werkzeugleisteOffen ? 0 : 1;
+    werkzeugleisteAnordnen();
+    lernbildZeigen();
+}
+
+void TForm1::WerkzeugpositionSetzen(int position)
+{
+    m_werkzeugposition = position;
+    werkzeugleisteAnordnen();
+    lernbildZeigen();
+}
+
+void TForm1::Info1Click()
+{
+    m_meldungen->Information(QStringLiteral("Kalumo\r\n\r\nInteraktives Lernmaterial für den Unterricht.\r\n"
+                                            "Version ")
+                             + QCoreApplication::applicationVersion());
 }
 
 void TForm1::Sanduhr(bool an)
@@ -114,74 +495,144 @@ void TForm1::Sanduhr(bool an)
         QApplication::restoreOverrideCursor();
 }
 
-void TForm1::NachDemLesen(Dokument &, bool) {}
+void TForm1::NachDemLesen(Dokument &, bool alsAktuell)
+{
+    if (alsAktuell)
+        m_startInfoPan->hide();
+    TitelAnzeigen();
+}
 
-void TForm1::NachDemSchliessen(Dokument &) {}
+void TForm1::NachDemSchliessen(Dokument &)
+{
+    m_startInfoPan->show();
+    TitelAnzeigen();
+}
 
 QString TForm1::OeffnenDialog(const QString &startOrdner)
 {
-    return QFileDialog::getOpenFileName(this, QString::fromUtf8(kOeffnenTitel), startOrdner, DokumentDateifilter());
+    return m_dialoge->Oeffnen(QString::fromUtf8(kOeffnenTitel), startOrdner, DokumentDateifilter());
 }
 
 QString TForm1::SpeichernDialog(const QString &startOrdner, const QString &vorschlag)
 {
-    QFileDialog dlg(this, QString::fromUtf8(kSpeichernTitel), startOrdner, DokumentDateifilter());
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(QStringLiteral("kal"));
-    if (!vorschlag.isEmpty())
-        dlg.selectFile(vorschlag);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return {};
-    return dlg.selectedFiles().first();
+    return m_dialoge->Speichern(QString::fromUtf8(kSpeichernTitel), startOrdner, DokumentDateifilter(), vorschlag,
+                                QStringLiteral("kal"));
 }
 
-void TForm1::TitelAnzeigen()
+void TForm1::tasteAusfuehren(TastenAktion aktion)
 {
-    QString titel = QStringLiteral("Kalumo");
-    if (!m_dok.Kopf.Dateiname.isEmpty())
-        titel += QStringLiteral(" - ") + QFileInfo(m_dok.Kopf.Dateiname).fileName();
-    setWindowTitle(titel);
+    switch (aktion) {
+    case TastenAktion::FensterZuruecksetzen:
+        showNormal();
+        move(0, 0);
+        resize(1076, 780);
+        break;
+    case TastenAktion::ErsteFrage: m_aktFrageNummer = 1; break;
+    case TastenAktion::LetzteFrage: m_aktFrageNummer = m_dok.Kopf.AnzFrageNummern; break;
+    case TastenAktion::VorherigeFrage: m_aktFrageNummer = std::max(1, m_aktFrageNummer - 1); break;
+    case TastenAktion::NaechsteFrage:
+        m_aktFrageNummer = std::min(m_dok.Kopf.AnzFrageNummern, m_aktFrageNummer + 1);
+        break;
+    case TastenAktion::ZoomHinein:
+    case TastenAktion::ZoomHeraus:
+    case TastenAktion::Keine: break;
+    }
 }
 
-void TForm1::BildZeigen()
+bool TForm1::eventFilter(QObject *objekt, QEvent *e)
 {
-    const bool offen = !m_dok.Kopf.Dateiname.isEmpty();
-    m_startInfo->setVisible(!offen);
-    m_bild->setVisible(offen);
-    if (!offen || m_dok.Basisbild.isNull()) {
-        m_bild->clear();
-        return;
+    if (objekt == m_titelLabel && e->type() == QEvent::MouseButtonPress) {
+        m_titelVerborgen = !m_titelVerborgen;
+        TitelAnzeigen();
+        return true;
     }
-    // until the learning view exists: the page with its base image, scaled to the window
-    const HeaderDataTyp &k = m_dok.Kopf;
-    const int pw = std::max(1, k.SeitRatioBreite);
-    const int ph = std::max(1, k.SeitRatioHoehe);
-    QImage seite(pw, ph, QImage::Format_ARGB32_Premultiplied);
-    const int c = k.HtgdCol;
-    seite.fill(QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
-    {
-        QPainter p(&seite);
-        p.setOpacity(k.BasisbildDeck / 100.0);
-        p.drawImage(QPointF(k.RandErw[0] * m_dok.Basisbild.width(), k.RandErw[1] * m_dok.Basisbild.height()),
-                    m_dok.Basisbild);
+    if (e->type() == QEvent::KeyPress && isActiveWindow()) {
+        auto *w = qobject_cast<QWidget *>(objekt);
+        if (w && w->window() == this) {
+            auto *taste = static_cast<QKeyEvent *>(e);
+            const TastenAktion a = TasteAuswerten(taste->key(), int(taste->modifiers()),
+                                                  {m_dok.Kopf.DokTyp, m_dok.Kopf.AnzFrageNummern, m_dok.ObjekteditorOffen});
+            if (a != TastenAktion::Keine) {
+                tasteAusfuehren(a);
+                return true;
+            }
+        }
     }
-    const QSize ziel = m_bild->size().boundedTo(seite.size());
-    m_bild->setPixmap(QPixmap::fromImage(seite.scaled(ziel, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    return QMainWindow::eventFilter(objekt, e);
+}
+
+void TForm1::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    // the start-up work belongs to the first activation; a window that is
+    // never activated (no window manager) still gets it once the loop runs
+    QTimer::singleShot(0, this, &TForm1::ErsteAktivierungAusfuehren);
+}
+
+void TForm1::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        ErsteAktivierungAusfuehren();
 }
 
 void TForm1::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    BildZeigen();
+    if (m_ersteAktivierung || m_beendet || !m_layoutAktiv)
+        return;
+    lernbildZeigen();
 }
+
+namespace {
+
+class Schliessfolge : public SchliessSchritte
+{
+public:
+    Schliessfolge(TForm1 &f, Dokument &d, DokumentDienste &dienste, Meldungen &m)
+        : m_f(f), m_d(d), m_dienste(dienste), m_m(m)
+    {
+    }
+    bool UebungAbbrechenErlaubt() override { return m_f.UebungAbbrechenErlaubt(); }
+    bool AenderungenSpeichernFragen() override { return kalumo::AenderungenSpeichernFragen(m_d, m_dienste); }
+    bool BeendenBestaetigen() override
+    {
+        return m_m.EigeneFrage(QString::fromUtf8(kBeendenTitel), QString::fromUtf8(kBeendenFrage),
+                               QString::fromUtf8(kBeendenJa), QString::fromUtf8(kBeendenNein))
+            == Antwort::Ja;
+    }
+
+private:
+    TForm1 &m_f;
+    Dokument &m_d;
+    DokumentDienste &m_dienste;
+    Meldungen &m_m;
+};
+
+} // namespace
 
 void TForm1::closeEvent(QCloseEvent *e)
 {
-    if (!AenderungenSpeichernFragen(m_dok, *this)) {
+    if (m_beendet) {
+        e->accept();
+        return;
+    }
+    Schliessfolge folge(*this, m_dok, *this, *m_meldungen);
+    if (!SchliessenErlaubt(folge)) {
         e->ignore();
         return;
     }
+    abbauen();
     e->accept();
+}
+
+void TForm1::abbauen()
+{
+    m_beendet = true;
+    if (!m_einstellungenGeschrieben) {
+        m_einstellungenGeschrieben = true;
+        emit EinstellungenSpeichern();
+    }
 }
 
 } // namespace kalumo

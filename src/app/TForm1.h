@@ -1,15 +1,23 @@
 #pragma once
-// The main window. For now it holds the current document, offers the file
-// commands and shows the base image; the learning view and the full menus
-// come with the application shell.
+// The main window. It owns the current document and the state of the
+// program's modes, builds its menus from the menu table and hands every
+// command to the operation that owns it.
 
+#include "app/Hauptfensterlogik.h"
 #include "document/DokumentDateien.h"
 #include "document/DokumentModell.h"
+#include "platform/QtDateidialoge.h"
 #include "platform/QtMeldungen.h"
 
 #include <QMainWindow>
 
+#include <map>
+
 class QLabel;
+class QMenu;
+class QScrollArea;
+class QToolButton;
+class QWidget;
 
 namespace kalumo {
 
@@ -18,41 +26,124 @@ class TForm1 : public QMainWindow, private DokumentDienste
     Q_OBJECT
 public:
     explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
 
-    // A folder becomes the start folder; a file is opened as the current document.
-    void Kommandozeile(const QStringList &argumente);
+    // Message boxes go here; tests install a scripted implementation.
+    void MeldungenSetzen(Meldungen *m) { m_meldungen = m; }
+    Meldungen &Meldung() override { return *m_meldungen; }
+    void DateidialogeSetzen(Dateidialoge *d) { m_dialoge = d; }
+
+    // The command-line arguments after the program name.
+    void ArgumenteSetzen(const QStringList &argumente) { m_argumente = argumente; }
+    // The start-up work of the first activation; runs once.
+    void ErsteAktivierungAusfuehren();
 
     Dokument &AktuellesDokument() { return m_dok; }
-    void MeldungenSetzen(Meldungen *m) { m_meldungen = m; }
+    int Ansichtsmodus() const { return m_ansichtsmodus; }
+    QAction *Aktion(const QString &name) const;
+    QMenu *Menue(const QString &name) const;
+    QLabel *StartInfoPan() const { return m_startInfoPan; }
+    QLabel *TitelLabel() const { return m_titelLabel; }
+    QScrollArea *Werkzeugleiste() const { return m_werkzeugBox; }
+    bool EinstellungenGeschrieben() const { return m_einstellungenGeschrieben; }
 
+    void ModusAnzeigen();
+    void LernansichtAktivieren();
+    void TitelAnzeigen() override;
+    bool UebungAbbrechenErlaubt() override;
+
+    // Menu commands of this window.
     void Oeffnen1Click();
     void Speichern1Click();
     void SpeichernUnter1Click();
     void Schliessen1Click();
+    void Vollbild1Click();
+    void Fenster1Click();
+    void Minimieren1Click();
+    void WerkzeugleisteKlappen1Click();
+    void WerkzeugpositionSetzen(int position);
+    void Info1Click();
+
+signals:
+    // The settings were written in the tear-down (once per run).
+    void EinstellungenSpeichern();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
     // DokumentDienste
-    Meldungen &Meldung() override { return *m_meldungen; }
     QString Schriftart() const override { return m_schriftart; }
     void SchriftartSetzen(const QString &name) override { m_schriftart = name; }
-    QImage Startbild() const override;
+    QImage Startbild() const override { return m_startbild; }
     void Sanduhr(bool an) override;
     void NachDemLesen(Dokument &dok, bool alsAktuell) override;
     void NachDemSchliessen(Dokument &dok) override;
     QString OeffnenDialog(const QString &startOrdner) override;
     QString SpeichernDialog(const QString &startOrdner, const QString &vorschlag) override;
-    void TitelAnzeigen() override;
 
-    void BildZeigen();
-    void resizeEvent(QResizeEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
+    void menuesBauen();
+    void panelsBauen();
+    void werkzeugleisteAnordnen();
+    void lernbildZeigen();
+    QImage seitenbild() const;
+    void vorschauSchreiben(const Startargumente &a);
+    void tasteAusfuehren(TastenAktion aktion);
+    void abbauen();
 
     Dokument m_dok;
     QtMeldungen m_qtMeldungen;
     Meldungen *m_meldungen = &m_qtMeldungen;
+    QtDateidialoge m_qtDialoge;
+    Dateidialoge *m_dialoge = &m_qtDialoge;
     QString m_schriftart = QStringLiteral("Arial");
-    QLabel *m_bild = nullptr;
-    QLabel *m_startInfo = nullptr;
+    QImage m_startbild;
+    QStringList m_argumente;
+
+    // state of the window
+    int m_ansichtsmodus = modusLernansicht;
+    int m_uebArt = 0;
+    bool m_ersteAktivierung = true;
+    bool m_beendet = false;
+    bool m_layoutAktiv = true;
+    int m_aktFrageNummer = 0;
+    int m_nummerierungsmodus = 1;
+    QString m_startordner;
+    QString m_startdokument;
+    int m_werkzeugleisteOffen = 1;
+    int m_werkzeugposition = 0;
+    bool m_titelVerborgen = false;
+    bool m_statusinfo = true;
+    bool m_notenskalaAenderbar = true;
+    bool m_einstellungenGeschrieben = false;
+
+    std::map<QString, QAction *> m_aktionen;
+    std::map<QString, QMenu *> m_menues;
+
+    QWidget *m_lernPan = nullptr;
+    QWidget *m_infoPan = nullptr;
+    QWidget *m_titelPan = nullptr;
+    QLabel *m_titelLabel = nullptr;
+    QToolButton *m_individualKnopf = nullptr;
+    QToolButton *m_lernansichtKnopf = nullptr;
+    QToolButton *m_netzKnopf = nullptr;
+    QToolButton *m_vorherigesKnopf = nullptr;
+    QToolButton *m_naechstesKnopf = nullptr;
+    QLabel *m_uebStatusPan = nullptr;
+    QLabel *m_serieStatusPan = nullptr;
+    QLabel *m_puzzleStatusPan = nullptr;
+    QWidget *m_lernKartPan = nullptr;
+    QLabel *m_lernKartPicImg = nullptr;
+    QLabel *m_startInfoPan = nullptr;
+    QWidget *m_uebungPan = nullptr;
+    QWidget *m_abdeckPan = nullptr;
+    QLabel *m_gesperrtPan = nullptr;
+    QScrollArea *m_werkzeugBox = nullptr;
+    QToolButton *m_klappKnopf = nullptr;
 };
 
 } // namespace kalumo

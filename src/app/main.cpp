@@ -1,14 +1,28 @@
+#include "app/Hauptfensterlogik.h"
 #include "app/TForm1.h"
+#include "platform/QtMeldungen.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalumo"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1"));
+
+    // a screen too small for the program asks before anything is shown
+    if (const QScreen *s = QApplication::primaryScreen()) {
+        const QSize g = s->size();
+        if (!kalumo::AnzeigeGeeignet(g.width(), g.height(), s->depth())) {
+            kalumo::QtMeldungen m;
+            if (m.Frage(kalumo::AnzeigeWarnung(g.width(), g.height(), s->depth())) != kalumo::Antwort::Ja)
+                return 0;
+        }
+    }
 
     kalumo::TForm1 fenster;
+    fenster.ArgumenteSetzen(app.arguments().mid(1));
     fenster.show();
-    fenster.Kommandozeile(app.arguments().mid(1));
     return app.exec();
 }

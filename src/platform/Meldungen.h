@@ -27,6 +27,12 @@ public:
     virtual void Warnung(const QString &text) = 0;
     virtual void Fehler(const QString &text) = 0;
     virtual Antwort Frage(const QString &text, FrageKnoepfe knoepfe = FrageKnoepfe::JaNein) = 0;
+    // A Yes/No question with a caption and button texts of its own, such as
+    // the end dialog "Beenden" with "Ja, beenden" / "Nein, weiter arbeiten".
+    virtual Antwort EigeneFrage(const QString &titel, const QString &text, const QString &ja, const QString &nein)
+    {
+        return Frage(text);
+    }
 };
 
 // One shown message, as recorded by the scripted implementations.

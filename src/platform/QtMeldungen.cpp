@@ -57,4 +57,15 @@ Antwort QtMeldungen::Frage(const QString &text, FrageKnoepfe knoepfe)
     return abbrechen ? Antwort::Abbrechen : Antwort::Nein;
 }
 
+Antwort QtMeldungen::EigeneFrage(const QString &titel, const QString &text, const QString &ja, const QString &nein)
+{
+    QMessageBox box(QMessageBox::Question, titel, anzeigeText(text), QMessageBox::NoButton, m_eltern);
+    QPushButton *jaKnopf = box.addButton(ja, QMessageBox::YesRole);
+    QPushButton *neinKnopf = box.addButton(nein, QMessageBox::NoRole);
+    box.setDefaultButton(jaKnopf);
+    box.setEscapeButton(neinKnopf);
+    box.exec();
+    return box.clickedButton() == jaKnopf ? Antwort::Ja : Antwort::Nein;
+}
+
 } // namespace kalumo

@@ -17,6 +17,7 @@ public:
     void Warnung(const QString &text) override;
     void Fehler(const QString &text) override;
     Antwort Frage(const QString &text, FrageKnoepfe knoepfe = FrageKnoepfe::JaNein) override;
+    Antwort EigeneFrage(const QString &titel, const QString &text, const QString &ja, const QString &nein) override;
 
 private:
     QWidget *m_eltern;

@@ -1,0 +1,255 @@
+#include "app/Hauptfensterlogik.h"
+#include "app/Hauptmenue.h"
+#include "app/Mauszeiger.h"
+#include "platform/Meldungen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kalumo;
+
+TEST(Anzeige, PruefungMitWarnung)
+{
+    struct Fall { int b, h, t; bool ok; };
+    const Fall faelle[] = {{960, 720, 16, true}, {959, 720, 16, false}, {960, 719, 32, false},
+                           {960, 720, 15, true}, {1920, 1080, 14, false}, {3840, 2160, 32, true}};
+    for (const Fall &f : faelle)
+        EXPECT_EQ(AnzeigeGeeignet(f.b, f.h, f.t), f.ok) << f.b << "x" << f.h << "x" << f.t;
+    const QString w = AnzeigeWarnung(959, 720, 16);
+    EXPECT_TRUE(w.startsWith("Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von Anzeige)\r\n\r\n"));
+    EXPECT_TRUE(w.contains("von mindestens 16 Bit (High Color) eingestellt sein. \r\nAktuelle Einstellungen:\r\n"
+                           "- Auflösung: 959 x 720 Pixel\r\n- Farbtiefe: 16 Bit\r\n\r\nProgramm trotzdem starten?"));
+}
+
+TEST(Titel, FensterUndTitelLabel)
+{
+    EXPECT_EQ(FensterTitel(""), "Kalumo");
+    EXPECT_EQ(FensterTitel("/home/lehrer/Blume.kal"), "Kalumo - Blume.kal");
+    struct Fall { int index; const char *titel; bool verborgen; const char *text; };
+    const Fall faelle[] = {
+        {-1, "Die Blume", false, " Die Blume"},
+        {-1, "", false, " (ohne Titel)"},
+        {2, "Die Blume", false, " (3) Die Blume"},
+        {2, "Die Blume", true, " (3) ?"},
+        {-1, "Die Blume", true, " ?"},
+    };
+    for (const Fall &f : faelle)
+        EXPECT_EQ(TitelLabelText(f.index, QString::fromUtf8(f.titel), f.verborgen), QString::fromUtf8(f.text));
+}
+
+TEST(Startseite, TextUndBild)
+{
+    EXPECT_EQ(StartseitenText(),
+              "Um ein Kalumo-Dokument anzuzeigen,\r\n\r\nrufen Sie das Menü \"Themenauswahl\" oder \"Datei / Öffnen\" "
+              "auf.\r\n\r\n\r\n\r\nFür einen neuen Tafelanschrieb\r\n\r\nklicken Sie auf den Knopf \"Neues Blatt\" "
+              "(rechts bei Tafelanschrieb).\r\n");
+    const QImage b = StartbildErzeugen();
+    EXPECT_EQ(b.size(), QSize(1000, 700));
+    EXPECT_EQ(b.format(), QImage::Format_RGBA8888);
+}
+
+TEST(Kommandozeile, OrdnerDokumentPaketUndVorschau)
+{
+    QTemporaryDir d;
+    const QString ordner = QDir::cleanPath(d.path());
+    for (const char *name : {"Blume.kal", "Serie.KAUSP", "serie.kausp"}) {
+        QFile f(ordner + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    struct Fall { QStringList args; QString startordner, dokument, paket; bool vorschau; QString datei; int hoehe; };
+    const Fall faelle[] = {
+        {{}, "", "", "", false, "vorschaubild.png", 200},
+        {{ordner}, ordner + "/", "", "", false, "vorschaubild.png", 200},
+        {{ordner + "/"}, ordner + "/", "", "", false, "vorschaubild.png", 200},
+        {{ordner + "/Blume.kal"}, ordner + "/", ordner + "/Blume.kal", "", false, "vorschaubild.png", 200},
+        {{ordner + "/Serie.KAUSP"}, ordner + "/", "", ordner + "/Serie.KAUSP", false, "vorschaubild.png", 200},
+        {{ordner + "/serie.kausp"}, ordner + "/", "", ordner + "/serie.kausp", false, "vorschaubild.png", 200},
+        {{ordner + "/Blume.kal", "/vb"}, ordner + "/", ordner + "/Blume.kal", "", true, "vorschaubild.png", 200},
+        {{ordner + "/Blume.kal", "/vb", "/tmp/v.png", "120"}, ordner + "/", ordner + "/Blume.kal", "", true, "/tmp/v.png", 120},
+        {{ordner + "/Blume.kal", "/vb", "/tmp/v.png", "viel"}, ordner + "/", ordner + "/Blume.kal", "", true, "/tmp/v.png", 200},
+    };
+    for (const Fall &f : faelle) {
+        const Startargumente a = KommandozeileAuswerten(f.args);
+        const std::string fall = f.args.join(' ').toStdString();
+        EXPECT_EQ(a.Startordner, f.startordner) << fall;
+        EXPECT_EQ(a.Startdokument, f.dokument) << fall;
+        EXPECT_EQ(a.Paket, f.paket) << fall;
+        EXPECT_EQ(a.Vorschau, f.vorschau) << fall;
+        EXPECT_EQ(a.VorschauDatei, f.datei) << fall;
+        EXPECT_EQ(a.VorschauHoehe, f.hoehe) << fall;
+    }
+}
+
+TEST(Modus, MenuesUndPanelsJeModus)
+{
+    struct Fall
+    {
+        ModusEingaben e;
+        bool oeffnen, arbeitsblatt, lehrer, einstellungen;
+        bool titel, status, gesperrt;
+        const char *knopf;
+    };
+    ModusEingaben lern;
+    ModusEingaben uebung;
+    uebung.Ansichtsmodus = modusUebung;
+    ModusEingaben lehrer = uebung;
+    lehrer.UebArt = 2;
+    ModusEingaben gesperrt;
+    gesperrt.LernansichtSperren = 1;
+    gesperrt.ArbeitsblattSperren = 1;
+    gesperrt.UebEinstSpeichern = 2;
+    ModusEingaben puzzleOhneStatus;
+    puzzleOhneStatus.Ansichtsmodus = modusSchiebepuzzle;
+    puzzleOhneStatus.StatusinfoAnzeigen = false;
+    const Fall faelle[] = {
+        {lern, true, false, false, false, true, false, false, "Lernansicht"},
+        {uebung, false, false, false, false, false, true, false, "Übung abbrechen"},
+        {lehrer, false, false, false, false, false, true, false, "Übung abbrechen"},
+        {gesperrt, true, false, false, false, true, false, true, "Lernansicht"},
+        {puzzleOhneStatus, false, false, false, false, false, false, false, "Übung abbrechen"},
+    };
+    for (size_t i = 0; i < std::size(faelle); ++i) {
+        const Fall &f = faelle[i];
+        const ModusAnzeige a = ModusAnzeigeBerechnen(f.e);
+        EXPECT_EQ(a.Aktiv.at("Oeffnen1"), f.oeffnen) << i;
+        EXPECT_EQ(a.Aktiv.at("Schliessen1"), f.oeffnen) << i;
+        // functions that do not exist yet stay disabled in every mode
+        EXPECT_EQ(a.Aktiv.at("ArbeitsblattErstellen1"), f.arbeitsblatt) << i;
+        EXPECT_EQ(a.Aktiv.at("Uebungseinstellungen1"), f.einstellungen) << i;
+        EXPECT_EQ(a.TitelPanSichtbar, f.titel) << i;
+        EXPECT_EQ(a.UebStatusSichtbar, f.status) << i;
+        EXPECT_EQ(a.LernansichtGesperrtSichtbar, f.gesperrt) << i;
+        EXPECT_EQ(a.LernansichtKnopfText, QString::fromUtf8(f.knopf)) << i;
+    }
+    ModusEingaben serie = uebung;
+    serie.UebArt = 10;
+    EXPECT_TRUE(ModusAnzeigeBerechnen(serie).SerieStatusSichtbar);
+    EXPECT_TRUE(ModusAnzeigeBerechnen(serie).IndividualGedrueckt);
+    ModusEingaben teilnehmer = uebung;
+    teilnehmer.UebArt = 1;
+    EXPECT_TRUE(ModusAnzeigeBerechnen(teilnehmer).NetzGedrueckt);
+    EXPECT_FALSE(ModusAnzeigeBerechnen(teilnehmer).IndividualGedrueckt);
+}
+
+TEST(Tastatur, Aktionen)
+{
+    const TastenZustand fragen{2, 5, false};
+    const TastenZustand bild{0, 5, false};
+    const TastenZustand editor{3, 5, true};
+    struct Fall { int key; int mods; TastenZustand z; TastenAktion a; };
+    const Fall faelle[] = {
+        {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, bild, TastenAktion::FensterZuruecksetzen},
+        {Qt::Key_G, Qt::AltModifier, bild, TastenAktion::Keine},
+        {Qt::Key_End, 0, fragen, TastenAktion::LetzteFrage},
+        {Qt::Key_Home, 0, fragen, TastenAktion::ErsteFrage},
+        {Qt::Key_Left, 0, fragen, TastenAktion::VorherigeFrage},
+        {Qt::Key_Right, 0, fragen, TastenAktion::NaechsteFrage},
+        {Qt::Key_Right, 0, bild, TastenAktion::Keine},
+        {Qt::Key_Right, 0, editor, TastenAktion::Keine},
+        {Qt::Key_Right, Qt::ShiftModifier, fragen, TastenAktion::Keine},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, bild, TastenAktion::ZoomHinein},
+        {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, bild, TastenAktion::ZoomHeraus},
+        {Qt::Key_Plus, Qt::ControlModifier, bild, TastenAktion::Keine},
+    };
+    for (const Fall &f : faelle)
+        EXPECT_EQ(TasteAuswerten(f.key, f.mods, f.z), f.a) << f.key << " " << f.mods;
+    EXPECT_EQ(TasteAuswerten(Qt::Key_End, 0, {2, 0, false}), TastenAktion::Keine);
+}
+
+TEST(Schliessen, JedeVerweigerungHaeltAn)
+{
+    struct Schritte : SchliessSchritte
+    {
+        int verweigern = -1;
+        QStringList gefragt;
+        bool schritt(int n, const char *name)
+        {
+            gefragt << name;
+            return n != verweigern;
+        }
+        bool UebungAbbrechenErlaubt() override { return schritt(0, "Übung"); }
+        bool AenderungenSpeichernFragen() override { return schritt(1, "Speichern"); }
+        bool ChronikFragen() override { return schritt(2, "Chronik"); }
+        bool BeendenBestaetigen() override { return schritt(3, "Beenden"); }
+    };
+    const QStringList alle{"Übung", "Speichern", "Chronik", "Beenden"};
+    for (int n = 0; n < 4; ++n) {
+        Schritte s;
+        s.verweigern = n;
+        EXPECT_FALSE(SchliessenErlaubt(s));
+        EXPECT_EQ(s.gefragt, alle.mid(0, n + 1));
+    }
+    Schritte s;
+    EXPECT_TRUE(SchliessenErlaubt(s));
+    EXPECT_EQ(s.gefragt, alle);
+}
+
+TEST(Schliessen, UebungsschutzUndChronikfrage)
+{
+    SkriptMeldungen m;
+    EXPECT_TRUE(UebungAbbrechenErlaubt({modusLernansicht, false}, m));
+    EXPECT_TRUE(UebungAbbrechenErlaubt({modusUebung, true}, m));
+    EXPECT_TRUE(m.Texte().isEmpty());
+    m.AntwortVormerken(Antwort::Nein);
+    EXPECT_FALSE(UebungAbbrechenErlaubt({modusUebung, false}, m));
+    m.AntwortVormerken(Antwort::Ja);
+    EXPECT_TRUE(UebungAbbrechenErlaubt({modusSchiebepuzzle, false}, m));
+    EXPECT_EQ(m.Texte(), (QStringList{"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?",
+                                      "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?"}));
+    EXPECT_EQ(ChronikFrage(1, "/c/"), "1 Chronik-Screenshot wurde im Ordner /c/ als PNG-Bilddatei abgelegt.\r\n"
+                                      "Soll diese jetzt gelöscht werden?");
+    EXPECT_EQ(ChronikFrage(3, "/c/"), "3 Chronik-Screenshots wurden im Ordner /c/ als PNG-Bilddateien abgelegt.\r\n"
+                                      "Sollen diese jetzt gelöscht werden?");
+}
+
+TEST(Hauptmenue, AlleMenuesMitEindeutigenNamenUndZugriffstasten)
+{
+    QStringList titel;
+    for (const MenuePunkt &m : Hauptmenue())
+        titel << m.Text;
+    EXPECT_EQ(titel, (QStringList{"&Datei", "&Themenauswahl", "&Lernansicht", "&Übung", "Lehrer&steuerung",
+                                  "&Autorenfunktion", "An&zeige", "&Optionen", "Tausch&börse", "&Hilfe"}));
+    QStringList namen;
+    std::function<void(const std::vector<MenuePunkt> &)> sammeln = [&](const std::vector<MenuePunkt> &l) {
+        for (const MenuePunkt &p : l) {
+            if (p.IstTrenner())
+                continue;
+            namen << p.Name;
+            EXPECT_TRUE(p.Text.contains('&') || p.Name.startsWith("Vorherige60") || p.Name.startsWith("Naechste60")
+                        || p.Name.startsWith("PasswortSpeichern") || p.Name.startsWith("Uebungsserie")
+                        || p.Name == "NeuCTestFalschwoerter1" || p.Name == "Uebungsrueckmeldung1"
+                        || p.Name == "UpdatePruefen1")
+                << p.Name.toStdString();
+            if (!p.Kurzwahl.isEmpty()) {
+                EXPECT_FALSE(QKeySequence(p.Kurzwahl).isEmpty()) << p.Name.toStdString();
+            }
+            sammeln(p.Unterpunkte);
+        }
+    };
+    sammeln(Hauptmenue());
+    EXPECT_EQ(namen.removeDuplicates(), 0);
+    ASSERT_NE(MenuePunktSuchen("Oeffnen1"), nullptr);
+    EXPECT_EQ(MenuePunktSuchen("Oeffnen1")->Text, "Ö&ffnen...");
+    EXPECT_EQ(MenuePunktSuchen("Schliessen1")->Kurzwahl, "Ctrl+F4");
+    EXPECT_EQ(MenuePunktSuchen("UebungsserieAusfuehren1")->Kurzwahl, "Ctrl+Shift+Ü");
+    EXPECT_EQ(MenuePunktSuchen("Zoom200")->Text, "&200 % ");
+}
+
+TEST(Mauszeiger, JederZeigerIstSichtbar)
+{
+    for (MauszeigerArt art : {MauszeigerArt::Ziehen, MauszeigerArt::Stift, MauszeigerArt::Marker,
+                              MauszeigerArt::Radierer, MauszeigerArt::Stempel, MauszeigerArt::Hand, MauszeigerArt::Text}) {
+        const MauszeigerBild z = MauszeigerZeichnen(art);
+        ASSERT_EQ(z.Bild.size(), QSize(32, 32));
+        EXPECT_TRUE(QRect(0, 0, 32, 32).contains(z.Hotspot));
+        int deckend = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                deckend += qAlpha(z.Bild.pixel(x, y)) > 128;
+        EXPECT_GT(deckend, 40) << int(art);
+    }
+}
