@@ -7,12 +7,19 @@ using TestAnwendung = QApplication;
 using TestAnwendung = QGuiApplication;
 #endif
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // tests never touch the real home: settings and data folders live in a temporary folder
+    QTemporaryDir zuhause;
+    qputenv("XDG_CONFIG_HOME", (zuhause.path() + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (zuhause.path() + "/data").toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", (zuhause.path() + "/etc").toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     TestAnwendung app(argc, argv);
     return RUN_ALL_TESTS();

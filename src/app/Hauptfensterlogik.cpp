@@ -153,11 +153,11 @@ ModusAnzeige ModusAnzeigeBerechnen(const ModusEingaben &e)
 
 TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z)
 {
-    const int mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (key == Qt::Key_G && mods == (Qt::ShiftModifier | Qt::AltModifier))
+    const int mods = modifiers & int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (key == Qt::Key_G && mods == int(Qt::ShiftModifier | Qt::AltModifier))
         return TastenAktion::FensterZuruecksetzen;
     const bool ziffernblock = modifiers & Qt::KeypadModifier;
-    if (ziffernblock && mods == Qt::ControlModifier) {
+    if (ziffernblock && mods == int(Qt::ControlModifier)) {
         if (key == Qt::Key_Plus)
             return TastenAktion::ZoomHinein;
         if (key == Qt::Key_Minus)

@@ -2,6 +2,9 @@
 
 #include "app/Hauptmenue.h"
 #include "app/Mauszeiger.h"
+#include "app/settings/Einstellungsdialoge.h"
+#include "app/settings/TDateiordnerForm.h"
+#include "app/settings/TVerknuepfungsfelderForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollArea>
@@ -44,6 +48,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qt
 {
     setObjectName(QStringLiteral("Form1"));
     // step 2 of the start: caption, mode, cursors, start picture, panels
+    // the defaults of the settings and folders exist before anything reads them
+    m_einst = EinstellungenVorgaben(QCoreApplication::applicationDirPath());
     m_startbild = StartbildErzeugen();
     m_dok.Basisbild = m_startbild;
     menuesBauen();
@@ -120,6 +126,13 @@ void TForm1::menuesBauen()
     verbinden("Minimieren1", &TForm1::Minimieren1Click);
     verbinden("WerkzeugleisteKlappen1", &TForm1::WerkzeugleisteKlappen1Click);
     verbinden("Info1", &TForm1::Info1Click);
+    verbinden("Dateiordner1", &TForm1::Dateiordner1Click);
+    verbinden("Verknuepfungsfelder1", &TForm1::Verknuepfungsfelder1Click);
+    for (const char *option : {"Tonausgabe1", "Namenseingabe1", "Statusinfo1", "UebErgebAnzeigen1", "AutoProtSpeichern1",
+                               "ErgebBestListEintragen1"}) {
+        const QString name = QString::fromLatin1(option);
+        connect(Aktion(name), &QAction::toggled, this, [this, name](bool an) { optionUmschalten(name, an); });
+    }
     connect(Aktion(QStringLiteral("WerkzeugleisteLinks1")), &QAction::triggered, this,
             [this] { WerkzeugpositionSetzen(1); });
     connect(Aktion(QStringLiteral("WerkzeugleisteRechts1")), &QAction::triggered, this,
@@ -253,6 +266,18 @@ void TForm1::panelsBauen()
     auto *werkzeugSpalte = new QVBoxLayout(werkzeuge);
     werkzeugSpalte->setContentsMargins(4, 4, 4, 4);
     werkzeugSpalte->addStretch(1);
+    // link buttons for external programs and the on-screen keyboard
+    auto *verknuepfungen = new QGridLayout();
+    for (int i = 0; i <= kVerknuepfungsAnzahl; ++i) {
+        auto *k = new QToolButton(werkzeuge);
+        k->setObjectName(i < kVerknuepfungsAnzahl ? QStringLiteral("VerknuepfungBtn%1").arg(i + 1)
+                                                  : QStringLiteral("BildschirmtastaturBtn"));
+        k->setMinimumSize(32, 28);
+        k->installEventFilter(this);
+        m_verknuepfungsKnoepfe[size_t(i)] = k;
+        verknuepfungen->addWidget(k, i / 2, i % 2);
+    }
+    werkzeugSpalte->addLayout(verknuepfungen);
     m_werkzeugBox->setWidget(werkzeuge);
 
     zeile->addWidget(m_lernKartPan, 1);
@@ -264,6 +289,96 @@ void TForm1::panelsBauen()
     const MauszeigerBild ziehen = MauszeigerZeichnen(MauszeigerArt::Ziehen);
     m_lernKartPicImg->setCursor(QCursor(QPixmap::fromImage(ziehen.Bild), ziehen.Hotspot.x(), ziehen.Hotspot.y()));
     werkzeugleisteAnordnen();
+    verknuepfungsKnoepfeAktualisieren();
+}
+
+void TForm1::verknuepfungsKnoepfeAktualisieren()
+{
+    for (int i = 0; i < kVerknuepfungsAnzahl; ++i) {
+        const VerknuepfungTyp &v = m_einst.Verknuepfungen.Felder[size_t(i)];
+        m_verknuepfungsKnoepfe[size_t(i)]->setText(v.Name);
+        m_verknuepfungsKnoepfe[size_t(i)]->setToolTip(v.Hinweis);
+    }
+    QToolButton *tastatur = m_verknuepfungsKnoepfe[kVerknuepfungsAnzahl];
+    tastatur->setText(QString(QChar(0x2328))); // keyboard symbol
+    tastatur->setToolTip(m_einst.Verknuepfungen.TastaturHinweis);
+}
+
+void TForm1::verknuepfungGeklickt(int index, Qt::MouseButton knopf)
+{
+    const QString programm = index < kVerknuepfungsAnzahl ? m_einst.Verknuepfungen.Felder[size_t(index)].Datei
+                                                          : m_einst.Verknuepfungen.TastaturDatei;
+    if (VerknuepfungKlickAuswerten(programm, knopf) == VerknuepfungsKlick::Oeffnen)
+        VerknuepfungOeffnen(programm, *m_oeffner, *m_meldungen);
+    else
+        Verknuepfungsfelder1Click();
+}
+
+void TForm1::Dateiordner1Click()
+{
+    TDateiordnerForm::Ausfuehren(this, m_einst.Ordner, *m_meldungen);
+}
+
+void TForm1::Verknuepfungsfelder1Click()
+{
+    if (TVerknuepfungsfelderForm::Ausfuehren(this, m_einst.Verknuepfungen, *m_meldungen))
+        verknuepfungsKnoepfeAktualisieren();
+}
+
+void TForm1::optionUmschalten(const QString &name, bool an)
+{
+    if (name == QLatin1String("Tonausgabe1"))
+        m_einst.Sound = an;
+    else if (name == QLatin1String("Namenseingabe1"))
+        m_einst.UebNameEingabe = an;
+    else if (name == QLatin1String("Statusinfo1")) {
+        m_einst.UebStatusInfo = an;
+        m_statusinfo = an;
+        ModusAnzeigen(); // takes effect at once
+    } else if (name == QLatin1String("UebErgebAnzeigen1"))
+        m_einst.UebErgebAnzeigen = an;
+    else if (name == QLatin1String("AutoProtSpeichern1"))
+        m_einst.AutoProtSpeichern = an;
+    else if (name == QLatin1String("ErgebBestListEintragen1"))
+        m_einst.ErgebBestListEintragen = an;
+}
+
+void TForm1::einstellungenAnwenden()
+{
+    const std::pair<const char *, bool> optionen[] = {
+        {"Tonausgabe1", m_einst.Sound},
+        {"Namenseingabe1", m_einst.UebNameEingabe},
+        {"Statusinfo1", m_einst.UebStatusInfo},
+        {"UebErgebAnzeigen1", m_einst.UebErgebAnzeigen},
+        {"AutoProtSpeichern1", m_einst.AutoProtSpeichern},
+        {"ErgebBestListEintragen1", m_einst.ErgebBestListEintragen},
+    };
+    for (const auto &[name, an] : optionen) {
+        QAction *a = Aktion(QString::fromLatin1(name));
+        const QSignalBlocker sperre(a);
+        a->setChecked(an);
+    }
+    // the central configuration can lock options against change
+    const AenderbarTyp &ae = m_einst.Aenderbar;
+    Aktion(QStringLiteral("Namenseingabe1"))->setEnabled(ae.Namenseingabe);
+    Aktion(QStringLiteral("Statusinfo1"))->setEnabled(ae.Statusinfo);
+    Aktion(QStringLiteral("AutoProtSpeichern1"))->setEnabled(ae.ProtokollAutospeichern);
+    Aktion(QStringLiteral("ErgebBestListEintragen1"))->setEnabled(ae.BestenlisteAutoeintrag);
+    Aktion(QStringLiteral("UebErgebAnzeigen1"))->setEnabled(ae.UebungsergebnisAnzeigen);
+    const MenuePunkt *protokoll = MenuePunktSuchen(QStringLiteral("ProtokollLetzteUebung1"));
+    Aktion(QStringLiteral("ProtokollLetzteUebung1"))->setEnabled(protokoll->Verfuegbar && ae.ProtokollderletztenUebung);
+    m_notenskalaAenderbar = ae.Notenskala;
+    m_statusinfo = m_einst.UebStatusInfo;
+    m_werkzeugposition = m_einst.WerkzeugPos;
+    m_schriftart = m_einst.Schriftart;
+    m_dok.Vorgaben = m_einst.Seite;
+    verknuepfungsKnoepfeAktualisieren();
+}
+
+void TForm1::einstellungenEinsammeln()
+{
+    m_einst.Schriftart = m_schriftart;
+    m_einst.WerkzeugPos = m_werkzeugposition;
 }
 
 void TForm1::werkzeugleisteAnordnen()
@@ -347,12 +462,32 @@ void TForm1::ErsteAktivierungAusfuehren()
     if (!m_ersteAktivierung)
         return;
     m_ersteAktivierung = false;
+
+    // user settings, then the central configuration, which wins
+    if (!m_speicher) {
+        m_eigenerSpeicher = std::make_unique<IniEinstellungsspeicher>();
+        m_speicher = m_eigenerSpeicher.get();
+    }
+    ArbeitsordnerAnlegen(m_einst.Ordner);
+    EinstellungenLaden(*m_speicher, m_einst);
+    if (!m_zentraleKonfigurationGesetzt)
+        m_zentraleKonfiguration = ZentraleKonfigurationFinden(QCoreApplication::applicationDirPath());
+    if (!m_zentraleKonfiguration.isEmpty())
+        ZentraleKonfigurationLaden(m_zentraleKonfiguration, m_einst);
+    einstellungenAnwenden();
+
     ModusAnzeigen();
     m_nummerierungsmodus = 1;
     LernansichtAktivieren();
 
     const Startargumente a = KommandozeileAuswerten(m_argumente);
-    m_startordner = a.Startordner.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : a.Startordner;
+    if (!a.Startordner.isEmpty())
+        m_startordner = a.Startordner;
+    else if (!m_einst.Themenordner.isEmpty())
+        m_startordner = MitTrennzeichen(m_einst.Themenordner);
+    else
+        m_startordner = m_einst.Ordner.Start;
+    m_einst.Ordner.Start = m_startordner;
     if (!a.Paket.isEmpty()) {
         m_meldungen->Information(QStringLiteral("Übungs-Serien können in dieser Programmversion noch nicht "
                                                 "ausgeführt werden."));
@@ -365,6 +500,8 @@ void TForm1::ErsteAktivierungAusfuehren()
     TitelAnzeigen();
     lernbildZeigen();
     if (a.Vorschau) {
+        // a preview run is unattended: it ends without the end dialog
+        m_vorschauLauf = true;
         vorschauSchreiben(a);
         QTimer::singleShot(0, this, &QWidget::close);
     }
@@ -541,6 +678,13 @@ void TForm1::tasteAusfuehren(TastenAktion aktion)
 
 bool TForm1::eventFilter(QObject *objekt, QEvent *e)
 {
+    if (e->type() == QEvent::MouseButtonRelease) {
+        for (int i = 0; i <= kVerknuepfungsAnzahl; ++i)
+            if (objekt == m_verknuepfungsKnoepfe[size_t(i)]) {
+                verknuepfungGeklickt(i, static_cast<QMouseEvent *>(e)->button());
+                return true;
+            }
+    }
     if (objekt == m_titelLabel && e->type() == QEvent::MouseButtonPress) {
         m_titelVerborgen = !m_titelVerborgen;
         TitelAnzeigen();
@@ -589,14 +733,16 @@ namespace {
 class Schliessfolge : public SchliessSchritte
 {
 public:
-    Schliessfolge(TForm1 &f, Dokument &d, DokumentDienste &dienste, Meldungen &m)
-        : m_f(f), m_d(d), m_dienste(dienste), m_m(m)
+    Schliessfolge(TForm1 &f, Dokument &d, DokumentDienste &dienste, Meldungen &m, bool ohneEndfrage)
+        : m_f(f), m_d(d), m_dienste(dienste), m_m(m), m_ohneEndfrage(ohneEndfrage)
     {
     }
     bool UebungAbbrechenErlaubt() override { return m_f.UebungAbbrechenErlaubt(); }
     bool AenderungenSpeichernFragen() override { return kalumo::AenderungenSpeichernFragen(m_d, m_dienste); }
     bool BeendenBestaetigen() override
     {
+        if (m_ohneEndfrage)
+            return true;
         return m_m.EigeneFrage(QString::fromUtf8(kBeendenTitel), QString::fromUtf8(kBeendenFrage),
                                QString::fromUtf8(kBeendenJa), QString::fromUtf8(kBeendenNein))
             == Antwort::Ja;
@@ -607,6 +753,7 @@ private:
     Dokument &m_d;
     DokumentDienste &m_dienste;
     Meldungen &m_m;
+    bool m_ohneEndfrage;
 };
 
 } // namespace
@@ -617,7 +764,7 @@ void TForm1::closeEvent(QCloseEvent *e)
         e->accept();
         return;
     }
-    Schliessfolge folge(*this, m_dok, *this, *m_meldungen);
+    Schliessfolge folge(*this, m_dok, *this, *m_meldungen, m_vorschauLauf);
     if (!SchliessenErlaubt(folge)) {
         e->ignore();
         return;
@@ -629,9 +776,11 @@ void TForm1::closeEvent(QCloseEvent *e)
 void TForm1::abbauen()
 {
     m_beendet = true;
-    if (!m_einstellungenGeschrieben) {
+    // the settings are written once, at the end of a run the user confirmed
+    if (!m_einstellungenGeschrieben && m_speicher) {
         m_einstellungenGeschrieben = true;
-        emit EinstellungenSpeichern();
+        einstellungenEinsammeln();
+        EinstellungenSpeichern(*m_speicher, m_einst);
     }
 }
 

@@ -4,14 +4,18 @@
 // command to the operation that owns it.
 
 #include "app/Hauptfensterlogik.h"
+#include "app/settings/Einstellungen.h"
 #include "document/DokumentDateien.h"
 #include "document/DokumentModell.h"
 #include "platform/QtDateidialoge.h"
+#include "platform/Dateioeffner.h"
+#include "platform/Einstellungsspeicher.h"
 #include "platform/QtMeldungen.h"
 
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -32,6 +36,16 @@ public:
     void MeldungenSetzen(Meldungen *m) { m_meldungen = m; }
     Meldungen &Meldung() override { return *m_meldungen; }
     void DateidialogeSetzen(Dateidialoge *d) { m_dialoge = d; }
+    void DateioeffnerSetzen(Dateioeffner *o) { m_oeffner = o; }
+    // The user settings store and the central configuration file; without
+    // them the first activation uses the real ones.
+    void EinstellungsspeicherSetzen(Einstellungsspeicher *s) { m_speicher = s; }
+    void ZentraleKonfigurationSetzen(const QString &pfad)
+    {
+        m_zentraleKonfiguration = pfad;
+        m_zentraleKonfigurationGesetzt = true;
+    }
+    EinstellungenTyp &Einstellungen() { return m_einst; }
 
     // The command-line arguments after the program name.
     void ArgumenteSetzen(const QStringList &argumente) { m_argumente = argumente; }
@@ -46,6 +60,7 @@ public:
     QLabel *TitelLabel() const { return m_titelLabel; }
     QScrollArea *Werkzeugleiste() const { return m_werkzeugBox; }
     bool EinstellungenGeschrieben() const { return m_einstellungenGeschrieben; }
+    QToolButton *VerknuepfungsKnopf(int index) const { return m_verknuepfungsKnoepfe[size_t(index)]; }
 
     void ModusAnzeigen();
     void LernansichtAktivieren();
@@ -63,10 +78,8 @@ public:
     void WerkzeugleisteKlappen1Click();
     void WerkzeugpositionSetzen(int position);
     void Info1Click();
-
-signals:
-    // The settings were written in the tear-down (once per run).
-    void EinstellungenSpeichern();
+    void Dateiordner1Click();
+    void Verknuepfungsfelder1Click();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -94,12 +107,24 @@ private:
     void vorschauSchreiben(const Startargumente &a);
     void tasteAusfuehren(TastenAktion aktion);
     void abbauen();
+    void einstellungenAnwenden();
+    void einstellungenEinsammeln();
+    void optionUmschalten(const QString &name, bool an);
+    void verknuepfungsKnoepfeAktualisieren();
+    void verknuepfungGeklickt(int index, Qt::MouseButton knopf);
 
     Dokument m_dok;
     QtMeldungen m_qtMeldungen;
     Meldungen *m_meldungen = &m_qtMeldungen;
     QtDateidialoge m_qtDialoge;
     Dateidialoge *m_dialoge = &m_qtDialoge;
+    QtDateioeffner m_qtOeffner;
+    Dateioeffner *m_oeffner = &m_qtOeffner;
+    std::unique_ptr<Einstellungsspeicher> m_eigenerSpeicher;
+    Einstellungsspeicher *m_speicher = nullptr;
+    QString m_zentraleKonfiguration;
+    bool m_zentraleKonfigurationGesetzt = false;
+    EinstellungenTyp m_einst;
     QString m_schriftart = QStringLiteral("Arial");
     QImage m_startbild;
     QStringList m_argumente;
@@ -120,6 +145,7 @@ private:
     bool m_statusinfo = true;
     bool m_notenskalaAenderbar = true;
     bool m_einstellungenGeschrieben = false;
+    bool m_vorschauLauf = false;
 
     std::map<QString, QAction *> m_aktionen;
     std::map<QString, QMenu *> m_menues;
@@ -144,6 +170,7 @@ private:
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;
     QToolButton *m_klappKnopf = nullptr;
+    std::array<QToolButton *, kVerknuepfungsAnzahl + 1> m_verknuepfungsKnoepfe{}; // V1..V3, keyboard
 };
 
 } // namespace kalumo

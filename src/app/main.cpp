@@ -11,8 +11,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Kalumo"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
 
-    // a screen too small for the program asks before anything is shown
-    if (const QScreen *s = QApplication::primaryScreen()) {
+    // a screen too small for the program asks before anything is shown;
+    // without a real screen (offscreen rendering) there is nothing to judge
+    const bool echterBildschirm = QApplication::platformName() != QLatin1String("offscreen")
+        && QApplication::platformName() != QLatin1String("minimal");
+    if (const QScreen *s = QApplication::primaryScreen(); s && echterBildschirm) {
         const QSize g = s->size();
         if (!kalumo::AnzeigeGeeignet(g.width(), g.height(), s->depth())) {
             kalumo::QtMeldungen m;

@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 #include "platform/Dateidialoge.h"
+#include "platform/Dateioeffner.h"
+#include "platform/Einstellungsspeicher.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,6 +9,10 @@
 #include <QMenuBar>
 #include <QDir>
 #include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QFile>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -18,12 +24,17 @@ struct Fenster
 {
     SkriptMeldungen meldungen;
     SkriptDateidialoge dialoge;
+    SkriptDateioeffner oeffner;
+    EinstellungsspeicherImSpeicher speicher;
     TForm1 form;
 
-    explicit Fenster(const QStringList &argumente = {})
+    explicit Fenster(const QStringList &argumente = {}, const QString &zentraleKonfiguration = {})
     {
         form.MeldungenSetzen(&meldungen);
         form.DateidialogeSetzen(&dialoge);
+        form.DateioeffnerSetzen(&oeffner);
+        form.EinstellungsspeicherSetzen(&speicher);
+        form.ZentraleKonfigurationSetzen(zentraleKonfiguration);
         form.ArgumenteSetzen(argumente);
         form.show();
         form.ErsteAktivierungAusfuehren();
@@ -99,16 +110,17 @@ TEST(TForm1, DokumentAufDerKommandozeile)
 TEST(TForm1, SchliessenFragtBisZumEndeUndSchreibtEinmal)
 {
     Fenster f;
-    int geschrieben = 0;
-    QObject::connect(&f.form, &TForm1::EinstellungenSpeichern, [&] { ++geschrieben; });
+    f.form.Aktion("Tonausgabe1")->trigger(); // sound off
     f.meldungen.AntwortVormerken(Antwort::Nein); // "Nein, weiter arbeiten"
     EXPECT_FALSE(f.form.close());
-    EXPECT_EQ(geschrieben, 0);
+    EXPECT_EQ(f.speicher.Gesichert(), 0);
     EXPECT_EQ(f.meldungen.Texte().last(), "Programm beenden?");
     f.meldungen.AntwortVormerken(Antwort::Ja);
     EXPECT_TRUE(f.form.close());
-    EXPECT_EQ(geschrieben, 1);
-    EXPECT_TRUE(f.form.EinstellungenGeschrieben());
+    EXPECT_EQ(f.speicher.Gesichert(), 1);
+    EXPECT_FALSE(f.speicher.Bool("opt-sound", true));
+    EXPECT_TRUE(f.form.close()); // a second close writes nothing more
+    EXPECT_EQ(f.speicher.Gesichert(), 1);
 }
 
 TEST(TForm1, GeaendertesDokumentVerhindertDasSchliessenBeiAbbrechen)
@@ -133,4 +145,65 @@ TEST(TForm1, WerkzeugleisteKlappenUndSeiteWechseln)
     f.form.Aktion("WerkzeugleisteLinks1")->trigger();
     EXPECT_TRUE(f.form.Aktion("WerkzeugleisteLinks1")->isChecked());
     EXPECT_FALSE(f.form.Aktion("WerkzeugleisteRechts1")->isChecked());
+}
+
+TEST(TForm1, VorschaubildSchreibenUndOhneRueckfrageEnden)
+{
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("vorschau.png");
+    Fenster f({beispiel("Blütenpflanze.kal"), "/vb", datei, "90"});
+    const QImage v(datei);
+    ASSERT_FALSE(v.isNull());
+    EXPECT_EQ(v.height(), 90);
+    EXPECT_EQ(v.width(), 158); // 1120 x 640 page scaled to a height of 90
+    EXPECT_TRUE(f.form.close());
+    EXPECT_TRUE(f.meldungen.Texte().isEmpty());
+}
+
+TEST(TForm1, EinstellungenUndZentraleKonfigurationBeimStart)
+{
+    QTemporaryDir ordner;
+    const QString ini = ordner.filePath("config.ini");
+    {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[OptionenAenderbar]\nOptionenAenderbarDefZentral=1\nNamenseingabe=0\nNotenskala=0\n"
+                "[Start]\nThemenordner=" + QFile::encodeName(QStringLiteral(KALUMO_BEISPIELE_ORDNER)) + "\n");
+    }
+    SkriptMeldungen meldungen;
+    EinstellungsspeicherImSpeicher speicher;
+    speicher.setzen("Opt-UebNameEingabe", false);
+    speicher.setzen("Opt-WerkzeugPos", 1);
+    speicher.setzen("Opt-VerknuepfungName1", QStringLiteral("Rechner"));
+    TForm1 form;
+    form.MeldungenSetzen(&meldungen);
+    form.EinstellungsspeicherSetzen(&speicher);
+    form.ZentraleKonfigurationSetzen(ini);
+    form.show();
+    form.ErsteAktivierungAusfuehren();
+    EXPECT_FALSE(form.Aktion("Namenseingabe1")->isChecked());
+    EXPECT_FALSE(form.Aktion("Namenseingabe1")->isEnabled()); // locked centrally
+    EXPECT_TRUE(form.Aktion("Tonausgabe1")->isEnabled());
+    EXPECT_TRUE(form.Aktion("WerkzeugleisteLinks1")->isChecked());
+    EXPECT_EQ(form.VerknuepfungsKnopf(0)->text(), "Rechner");
+    EXPECT_EQ(QDir(form.AktuellesDokument().Bibliotheksordner), QDir(QStringLiteral(KALUMO_BEISPIELE_ORDNER)));
+    EXPECT_TRUE(meldungen.Texte().isEmpty());
+}
+
+TEST(TForm1, VerknuepfungsknopfOeffnetSeinProgramm)
+{
+    QTemporaryDir ordner;
+    const QString programm = ordner.filePath("rechner.sh");
+    {
+        QFile f(programm);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    Fenster f;
+    f.form.Einstellungen().Verknuepfungen.Felder[1].Datei = programm;
+    QTest::mouseClick(f.form.VerknuepfungsKnopf(1), Qt::LeftButton);
+    ASSERT_EQ(f.oeffner.Aufrufe.size(), 1);
+    EXPECT_TRUE(f.oeffner.Aufrufe[0].endsWith(programm));
+    f.oeffner.Erfolg = false;
+    QTest::mouseClick(f.form.VerknuepfungsKnopf(1), Qt::MiddleButton);
+    EXPECT_EQ(f.meldungen.Texte(), QStringList{"Die Datei \"" + programm + "\" kann nicht geöffnet werden."});
 }
