@@ -207,3 +207,29 @@ TEST(TForm1, VerknuepfungsknopfOeffnetSeinProgramm)
     QTest::mouseClick(f.form.VerknuepfungsKnopf(1), Qt::MiddleButton);
     EXPECT_EQ(f.meldungen.Texte(), QStringList{"Die Datei \"" + programm + "\" kann nicht geöffnet werden."});
 }
+
+TEST(TForm1, OhneBestaetigtesEndeWerdenKeineEinstellungenGeschrieben)
+{
+    EinstellungsspeicherImSpeicher speicher;
+    {
+        SkriptMeldungen meldungen;
+        TForm1 form;
+        form.MeldungenSetzen(&meldungen);
+        form.EinstellungsspeicherSetzen(&speicher);
+        form.ZentraleKonfigurationSetzen({});
+        form.show();
+        form.ErsteAktivierungAusfuehren();
+        // the window goes away without the closing sequence, as when the program is killed
+    }
+    EXPECT_EQ(speicher.Gesichert(), 0);
+}
+
+TEST(TForm1, TitelLabelZeigtAufKlickEinFragezeichen)
+{
+    Fenster f({beispiel("Blütenpflanze.kal")});
+    QTest::mouseClick(f.form.TitelLabel(), Qt::LeftButton);
+    EXPECT_EQ(f.form.TitelLabel()->text(), " ?");
+    EXPECT_EQ(f.form.TitelLabel()->toolTip(), "Titel anzeigen");
+    QTest::mouseClick(f.form.TitelLabel(), Qt::LeftButton);
+    EXPECT_EQ(f.form.TitelLabel()->text(), " Aufbau einer Blütenpflanze");
+}
