@@ -578,19 +578,19 @@ void TForm1::Schliessen1Click()
 
 void TForm1::Vollbild1Click()
 {
-    m_layoutAktiv = false;
-    setWindowFlag(Qt::FramelessWindowHint, true);
-    showMaximized();
-    raise();
-    activateWindow();
-    m_layoutAktiv = true;
-    lernbildZeigen();
+    rahmenSetzen(false);
 }
 
 void TForm1::Fenster1Click()
 {
+    rahmenSetzen(true);
+}
+
+void TForm1::rahmenSetzen(bool mitRahmen)
+{
+    // switching the border re-creates the native window; layout waits until it is done
     m_layoutAktiv = false;
-    setWindowFlag(Qt::FramelessWindowHint, false);
+    setWindowFlag(Qt::FramelessWindowHint, !mitRahmen);
     showMaximized();
     raise();
     activateWindow();

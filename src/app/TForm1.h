@@ -107,6 +107,7 @@ private:
     void vorschauSchreiben(const Startargumente &a);
     void tasteAusfuehren(TastenAktion aktion);
     void abbauen();
+    void rahmenSetzen(bool mitRahmen);
     void einstellungenAnwenden();
     void einstellungenEinsammeln();
     void optionUmschalten(const QString &name, bool an);

@@ -1,5 +1,7 @@
 #include "app/settings/TDateiordnerForm.h"
 
+#include "platform/Dialogknoepfe.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -87,16 +89,8 @@ TDateiordnerForm::TDateiordnerForm(const OrdnerEingaben &ordner, Meldungen &meld
         connect(knopf, &QPushButton::clicked, this, [this, f] { durchsuchen(f); });
     }
 
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setDefault(true);
-    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    knoepfe->addWidget(m_ok);
-    knoepfe->addWidget(m_abbrechen);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(OkAbbrechenZeile(this, m_ok, m_abbrechen));
     connect(m_ok, &QPushButton::clicked, this, &TDateiordnerForm::OkClick);
-    connect(m_abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TDateiordnerForm::durchsuchen(Ordnerfeld f)

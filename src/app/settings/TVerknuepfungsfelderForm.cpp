@@ -1,5 +1,7 @@
 #include "app/settings/TVerknuepfungsfelderForm.h"
 
+#include "platform/Dialogknoepfe.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -84,16 +86,8 @@ TVerknuepfungsfelderForm::TVerknuepfungsfelderForm(const VerknuepfungsfelderTyp 
         connect(z.Loeschen, &QPushButton::clicked, this, [this, f] { loeschen(f); });
     }
 
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setDefault(true);
-    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    knoepfe->addWidget(m_ok);
-    knoepfe->addWidget(m_abbrechen);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(OkAbbrechenZeile(this, m_ok, m_abbrechen));
     connect(m_ok, &QPushButton::clicked, this, &TVerknuepfungsfelderForm::OkClick);
-    connect(m_abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     anzeigen(werte);
 }
