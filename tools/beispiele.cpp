@@ -132,8 +132,8 @@ void blume(Beispielschreiber &s)
     const double seitenBreite = 800 * 1.4, seitenHoehe = 640;
     struct Teil { const char16_t *name; double x, y, ky; };
     const Teil teile[] = {
-        {u"Blüte", 430, 160, 0.14},
-        {u"Kronblatt", 470, 100, 0.30},
+        {u"Kronblatt", 470, 100, 0.14},
+        {u"Blüte", 430, 160, 0.30},
         {u"Laubblatt", 530, 310, 0.46},
         {u"Stängel", 404, 440, 0.62},
         {u"Wurzel", 440, 575, 0.86},

@@ -3,12 +3,15 @@
 //   kalumo-tool info FILE        the header as the header reader sees it (JSON)
 //   kalumo-tool dump FILE        the whole document as read from the file (JSON)
 //   kalumo-tool resave IN OUT    open IN as the program does and save it as OUT
+//   kalumo-tool render IN OUT.png [--width W] [--height H] [--zoom PERCENT] [--uncover]
+//                                the learning view as the program shows it
 //
 // Exit status: 0 success, 1 file refused (messages on stderr, one per line),
 // 2 wrong usage.
 
 #include "DokumentJson.h"
 #include "document/DokumentDateien.h"
+#include "learnview/Lernansicht.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +44,9 @@ int gebrauch()
     std::fputs("Aufruf:\n"
                "  kalumo-tool info DATEI\n"
                "  kalumo-tool dump DATEI\n"
-               "  kalumo-tool resave EINGABE AUSGABE\n",
+               "  kalumo-tool resave EINGABE AUSGABE\n"
+               "  kalumo-tool render EINGABE AUSGABE.png [--width B] [--height H] [--zoom 100|125|150|175|200]"
+               " [--uncover]\n",
                stderr);
     return 2;
 }
@@ -92,6 +97,57 @@ int resave(const QString &ein, const QString &aus)
     return DokumentSchreiben(dok, dienste, aus, true) ? 0 : 1;
 }
 
+int render(const QStringList &a)
+{
+    // IN OUT then options
+    if (a.size() < 3)
+        return gebrauch();
+    int breite = 1024, hoehe = 700, zoomstufe = 0;
+    bool aufdecken = false;
+    for (qsizetype i = 3; i < a.size(); ++i) {
+        const QString &o = a[i];
+        auto zahl = [&](int min, int max, int &ziel) {
+            if (i + 1 >= a.size())
+                return false;
+            bool ok = false;
+            const int n = a[++i].toInt(&ok);
+            if (!ok || n < min || n > max)
+                return false;
+            ziel = n;
+            return true;
+        };
+        int zoom = 100;
+        if (o == QLatin1String("--width")) {
+            if (!zahl(16, 8192, breite))
+                return gebrauch();
+        } else if (o == QLatin1String("--height")) {
+            if (!zahl(16, 8192, hoehe))
+                return gebrauch();
+        } else if (o == QLatin1String("--zoom")) {
+            if (!zahl(100, 200, zoom) || zoom % 25 != 0)
+                return gebrauch();
+            zoomstufe = (zoom - 100) / 25;
+        } else if (o == QLatin1String("--uncover")) {
+            aufdecken = true;
+        } else {
+            return gebrauch();
+        }
+    }
+    StderrMeldungen meldungen;
+    EinfacheDokumentDienste dienste(meldungen);
+    Dokument dok;
+    if (!DokumentLesen(dok, dienste, a[1], true))
+        return 1;
+    // the program starts with ordered numbering
+    const QImage bild = LernansichtRendern(dok, QSize(breite, hoehe), zoomstufe, aufdecken, dienste.Schriftart(),
+                                           numGeordnet);
+    if (bild.isNull() || !bild.save(a[2], "PNG")) {
+        meldungen.Fehler(QStringLiteral("Die Datei \"") + a[2] + QStringLiteral("\" kann nicht geschrieben werden."));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -108,5 +164,7 @@ int main(int argc, char *argv[])
         return dump(a[1]);
     if (a.size() == 3 && a[0] == QLatin1String("resave"))
         return resave(a[1], a[2]);
+    if (!a.isEmpty() && a[0] == QLatin1String("render"))
+        return render(a);
     return gebrauch();
 }

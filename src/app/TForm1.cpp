@@ -52,6 +52,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qt
     m_einst = EinstellungenVorgaben(QCoreApplication::applicationDirPath());
     m_startbild = StartbildErzeugen();
     m_dok.Basisbild = m_startbild;
+    m_ansicht = std::make_unique<Lernansicht>(m_dok, m_schriftart);
+    m_ansicht->NummerierungsModus = m_nummerierungsmodus;
     menuesBauen();
     panelsBauen();
     NeuesDokument(m_dok);
@@ -133,6 +135,21 @@ void TForm1::menuesBauen()
         const QString name = QString::fromLatin1(option);
         connect(Aktion(name), &QAction::toggled, this, [this, name](bool an) { optionUmschalten(name, an); });
     }
+    verbinden("AlleAbdecken1", &TForm1::AlleAbdecken1Click);
+    verbinden("AlleAufdecken1", &TForm1::AlleAufdecken1Click);
+    for (int ebene = 0; ebene < 4; ++ebene) {
+        QAction *a = Aktion(QStringLiteral("Ebene%1Menue").arg(ebene));
+        a->setChecked(true);
+        connect(a, &QAction::toggled, this, [this, ebene](bool an) { EbeneUmschalten(ebene, an); });
+    }
+    const std::pair<const char *, int> nummerierungen[] = {
+        {"NummerierungFragezeichen1", numFragezeichen}, {"NummerierungGeordnet1", numGeordnet},
+        {"NummerierungZufaellig1", numZufaellig}};
+    for (const auto &[name, modus] : nummerierungen)
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, [this, m = modus] { NummerierungSetzen(m); });
+    const std::pair<const char *, int> zoomstufen[] = {{"Zoom100", 0}, {"Zoom150", 2}, {"Zoom200", 4}};
+    for (const auto &[name, stufe] : zoomstufen)
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, [this, z = stufe] { ZoomstufeSetzen(z); });
     connect(Aktion(QStringLiteral("WerkzeugleisteLinks1")), &QAction::triggered, this,
             [this] { WerkzeugpositionSetzen(1); });
     connect(Aktion(QStringLiteral("WerkzeugleisteRechts1")), &QAction::triggered, this,
@@ -371,6 +388,7 @@ void TForm1::einstellungenAnwenden()
     m_statusinfo = m_einst.UebStatusInfo;
     m_werkzeugposition = m_einst.WerkzeugPos;
     m_schriftart = m_einst.Schriftart;
+    m_ansicht->Schriftart = m_schriftart;
     m_dok.Vorgaben = m_einst.Seite;
     verknuepfungsKnoepfeAktualisieren();
 }
@@ -477,7 +495,8 @@ void TForm1::ErsteAktivierungAusfuehren()
     einstellungenAnwenden();
 
     ModusAnzeigen();
-    m_nummerierungsmodus = 1;
+    ZoomstufeSetzen(0);
+    NummerierungSetzen(numGeordnet);
     LernansichtAktivieren();
 
     const Startargumente a = KommandozeileAuswerten(m_argumente);
@@ -507,47 +526,67 @@ void TForm1::ErsteAktivierungAusfuehren()
     }
 }
 
-QImage TForm1::seitenbild() const
-{
-    // until the learning view exists: the page with its base image and background
-    const HeaderDataTyp &k = m_dok.Kopf;
-    const QImage &basis = m_dok.Basisbild;
-    if (basis.isNull())
-        return {};
-    const int pw = std::max(1, int(std::lround((k.RandErw[0] + k.RandErw[2] + 1) * basis.width())));
-    const int ph = std::max(1, int(std::lround((k.RandErw[1] + k.RandErw[3] + 1) * basis.height())));
-    QImage seite(pw, ph, QImage::Format_ARGB32_Premultiplied);
-    const int c = k.HtgdCol;
-    seite.fill(QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
-    QPainter p(&seite);
-    p.setOpacity(k.BasisbildDeck / 100.0);
-    p.drawImage(QPointF(k.RandErw[0] * basis.width(), k.RandErw[1] * basis.height()), basis);
-    p.end();
-    return seite;
-}
-
 void TForm1::lernbildZeigen()
 {
     const bool offen = !m_dok.Kopf.Dateiname.isEmpty();
     m_startInfoPan->setVisible(!offen);
-    const QImage seite = offen ? seitenbild() : m_startbild;
-    if (seite.isNull()) {
-        m_lernKartPicImg->clear();
-        return;
-    }
-    const QSize ziel = m_lernKartPicImg->size().boundedTo(seite.size());
-    m_lernKartPicImg->setPixmap(
-        QPixmap::fromImage(seite.scaled(ziel.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // the base image is always there: the start picture while no document is open
+    m_ansicht->Schriftart = m_schriftart;
+    m_ansicht->Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
+    m_ansicht->RebuildView();
+    m_lernKartPicImg->setPixmap(QPixmap::fromImage(m_ansicht->ViewBitmap));
+}
+
+void TForm1::EbeneUmschalten(int ebene, bool sichtbar)
+{
+    bool *schalter[] = {&m_ansicht->Ebene0Check, &m_ansicht->Ebene1Check, &m_ansicht->Ebene2Check,
+                        &m_ansicht->Ebene3Check};
+    *schalter[ebene] = sichtbar;
+    lernbildZeigen();
+}
+
+void TForm1::NummerierungSetzen(int modus)
+{
+    m_nummerierungsmodus = modus;
+    m_ansicht->NummerierungsModus = modus;
+    Aktion(QStringLiteral("NummerierungFragezeichen1"))->setChecked(modus == numFragezeichen);
+    Aktion(QStringLiteral("NummerierungGeordnet1"))->setChecked(modus == numGeordnet);
+    Aktion(QStringLiteral("NummerierungZufaellig1"))->setChecked(modus == numZufaellig);
+    m_ansicht->AssignNumbers(modus, false);
+    lernbildZeigen();
+}
+
+void TForm1::ZoomstufeSetzen(int stufe)
+{
+    m_ansicht->ZoomSetzen(stufe);
+    Aktion(QStringLiteral("Zoom100"))->setChecked(m_ansicht->ZoomStufe == 0);
+    Aktion(QStringLiteral("Zoom150"))->setChecked(m_ansicht->ZoomStufe == 2);
+    Aktion(QStringLiteral("Zoom200"))->setChecked(m_ansicht->ZoomStufe == 4);
+    m_lernKartPicImg->setPixmap(QPixmap::fromImage(m_ansicht->ViewBitmap));
+}
+
+void TForm1::AlleAbdecken1Click()
+{
+    kalumo::AlleAbdecken(m_dok);
+    lernbildZeigen();
+}
+
+void TForm1::AlleAufdecken1Click()
+{
+    kalumo::AlleAufdecken(m_dok);
+    lernbildZeigen();
 }
 
 void TForm1::vorschauSchreiben(const Startargumente &a)
 {
-    const QImage seite = m_dok.Kopf.Dateiname.isEmpty() ? m_startbild : seitenbild();
-    if (seite.isNull())
+    // the learning picture as it is shown, scaled to the requested height
+    lernbildZeigen();
+    const QImage &bild = m_ansicht->ViewBitmap;
+    if (bild.isNull() || bild.height() <= 0)
         return;
     const int h = a.VorschauHoehe;
-    const int w = std::max(1, int(std::lround(double(seite.width()) / seite.height() * h)));
-    if (!seite.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(a.VorschauDatei))
+    const int w = std::max(1, int(std::lround(double(bild.width()) / bild.height() * h)));
+    if (!bild.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(a.VorschauDatei))
         m_meldungen->Fehler(QStringLiteral("Die Datei \"") + a.VorschauDatei
                             + QStringLiteral("\" kann nicht geschrieben werden."));
 }
@@ -634,6 +673,10 @@ void TForm1::Sanduhr(bool an)
 
 void TForm1::NachDemLesen(Dokument &, bool alsAktuell)
 {
+    // zoom 100 %, window at the top, the current numbering applied anew
+    m_ansicht->NeuesDokumentAnzeigen();
+    m_ansicht->AssignNumbers(m_nummerierungsmodus, false);
+    ZoomstufeSetzen(0);
     if (alsAktuell)
         m_startInfoPan->hide();
     TitelAnzeigen();
@@ -641,6 +684,7 @@ void TForm1::NachDemLesen(Dokument &, bool alsAktuell)
 
 void TForm1::NachDemSchliessen(Dokument &)
 {
+    m_ansicht->NeuesDokumentAnzeigen();
     m_startInfoPan->show();
     TitelAnzeigen();
 }
@@ -670,8 +714,8 @@ void TForm1::tasteAusfuehren(TastenAktion aktion)
     case TastenAktion::NaechsteFrage:
         m_aktFrageNummer = std::min(m_dok.Kopf.AnzFrageNummern, m_aktFrageNummer + 1);
         break;
-    case TastenAktion::ZoomHinein:
-    case TastenAktion::ZoomHeraus:
+    case TastenAktion::ZoomHinein: ZoomstufeSetzen(m_ansicht->ZoomStufe + 1); break;
+    case TastenAktion::ZoomHeraus: ZoomstufeSetzen(m_ansicht->ZoomStufe - 1); break;
     case TastenAktion::Keine: break;
     }
 }

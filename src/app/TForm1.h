@@ -7,6 +7,7 @@
 #include "app/settings/Einstellungen.h"
 #include "document/DokumentDateien.h"
 #include "document/DokumentModell.h"
+#include "learnview/Lernansicht.h"
 #include "platform/QtDateidialoge.h"
 #include "platform/Dateioeffner.h"
 #include "platform/Einstellungsspeicher.h"
@@ -53,6 +54,7 @@ public:
     void ErsteAktivierungAusfuehren();
 
     Dokument &AktuellesDokument() { return m_dok; }
+    Lernansicht &Ansicht() { return *m_ansicht; }
     int Ansichtsmodus() const { return m_ansichtsmodus; }
     QAction *Aktion(const QString &name) const;
     QMenu *Menue(const QString &name) const;
@@ -78,6 +80,11 @@ public:
     void WerkzeugleisteKlappen1Click();
     void WerkzeugpositionSetzen(int position);
     void Info1Click();
+    void EbeneUmschalten(int ebene, bool sichtbar);
+    void NummerierungSetzen(int modus);
+    void ZoomstufeSetzen(int stufe);
+    void AlleAbdecken1Click();
+    void AlleAufdecken1Click();
     void Dateiordner1Click();
     void Verknuepfungsfelder1Click();
 
@@ -103,7 +110,6 @@ private:
     void panelsBauen();
     void werkzeugleisteAnordnen();
     void lernbildZeigen();
-    QImage seitenbild() const;
     void vorschauSchreiben(const Startargumente &a);
     void tasteAusfuehren(TastenAktion aktion);
     void abbauen();
@@ -126,6 +132,7 @@ private:
     QString m_zentraleKonfiguration;
     bool m_zentraleKonfigurationGesetzt = false;
     EinstellungenTyp m_einst;
+    std::unique_ptr<Lernansicht> m_ansicht;
     QString m_schriftart = QStringLiteral("Arial");
     QImage m_startbild;
     QStringList m_argumente;

@@ -87,6 +87,15 @@ TEST(TForm1, OeffnenZeigtDasDokumentUndSeinenNamen)
     EXPECT_EQ(f.form.TitelLabel()->text(), " Aufbau einer Blütenpflanze");
     EXPECT_FALSE(f.form.StartInfoPan()->isVisible());
     EXPECT_EQ(f.form.AktuellesDokument().Objekte.size(), 7u);
+    // the learning view shows the covered query fields
+    const QImage ansicht = f.form.Ansicht().ViewBitmap.convertToFormat(QImage::Format_RGB32);
+    int abgedeckt = 0;
+    for (int y = 0; y < ansicht.height(); ++y)
+        for (int x = 0; x < ansicht.width(); ++x)
+            abgedeckt += ansicht.pixel(x, y) == qRgb(202, 228, 255);
+    EXPECT_GT(abgedeckt, 500);
+    f.form.Aktion("AlleAufdecken1")->trigger();
+    EXPECT_EQ(f.form.AktuellesDokument().Objekte[0].Abgedeckt, 0);
 
     const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
     if (!fotos.isEmpty())
@@ -155,7 +164,9 @@ TEST(TForm1, VorschaubildSchreibenUndOhneRueckfrageEnden)
     const QImage v(datei);
     ASSERT_FALSE(v.isNull());
     EXPECT_EQ(v.height(), 90);
-    EXPECT_EQ(v.width(), 158); // 1120 x 640 page scaled to a height of 90
+    // the learning picture as shown, scaled to a height of 90 with its aspect
+    const QImage &ansicht = f.form.Ansicht().ViewBitmap;
+    EXPECT_NEAR(v.width(), 90.0 * ansicht.width() / ansicht.height(), 1.0);
     EXPECT_TRUE(f.form.close());
     EXPECT_TRUE(f.meldungen.Texte().isEmpty());
 }

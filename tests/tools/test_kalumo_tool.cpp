@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,7 +85,7 @@ TEST(KalumoTool, DumpFolgtDerReihenfolgeDerDatei)
     const QJsonObject o = json(l.aus);
     const QJsonArray objekte = o["objects"].toArray();
     ASSERT_FALSE(objekte.isEmpty());
-    EXPECT_EQ(objekte[0].toObject()["Cap"].toString(), "Blüte");
+    EXPECT_EQ(objekte[0].toObject()["Cap"].toString(), "Kronblatt");
     EXPECT_EQ(o["header"]["RandErw"].toArray()[2].toDouble(), 0.4);
 }
 
@@ -160,4 +161,36 @@ TEST(KalumoTool, BeispieleSindAufDemStandDesGenerators)
         const QJsonObject gebuendelt = json(werkzeug({"dump", QStringLiteral(KALUMO_BEISPIELE) + "/" + name}).aus);
         EXPECT_EQ(erzeugt, gebuendelt) << name.toStdString() << ": run scripts/make-examples";
     }
+}
+
+TEST(KalumoTool, RenderZeigtDieLernansicht)
+{
+    QTemporaryDir ordner;
+    for (const QString &datei : beispiele()) {
+        const QString png = ordner.filePath("ansicht.png");
+        const Lauf l = werkzeug({"render", datei, png, "--width", "800", "--height", "600"});
+        ASSERT_EQ(l.code, 0) << datei.toStdString() << l.fehler.toStdString();
+        const QImage bild(png);
+        ASSERT_FALSE(bild.isNull());
+        EXPECT_LE(bild.width(), 800);
+        EXPECT_LE(bild.height(), 600);
+        EXPECT_TRUE(bild.width() == 800 || bild.height() == 600) << "the page fills the view in one direction";
+    }
+    const QString blume = QStringLiteral(KALUMO_BEISPIELE) + "/Blütenpflanze.kal";
+    // covered query fields show the blue cover; uncovered ones do not
+    auto blauePixel = [&](const QStringList &extra) {
+        const QString png = ordner.filePath("blume.png");
+        EXPECT_EQ(werkzeug(QStringList{"render", blume, png} + extra).code, 0);
+        const QImage b = QImage(png).convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                n += b.pixel(x, y) == qRgb(202, 228, 255);
+        return n;
+    };
+    EXPECT_GT(blauePixel({}), 1000);
+    EXPECT_EQ(blauePixel({"--uncover"}), 0);
+    EXPECT_EQ(werkzeug({"render", blume, ordner.filePath("z.png"), "--zoom", "130"}).code, 2);
+    EXPECT_EQ(werkzeug({"render", blume}).code, 2);
+    EXPECT_EQ(werkzeug({"render", ordner.filePath("fehlt.kal"), ordner.filePath("z.png")}).code, 1);
 }

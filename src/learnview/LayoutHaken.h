@@ -1,0 +1,49 @@
+#pragma once
+// Where the layouts of the text-centred document types plug into the
+// learning view. Every call has an empty default; the layouts of cloze,
+// find-words, question, multiple-choice, cluster, cross-matching and
+// crossword pages override what they need.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QImage;
+class QPainter;
+
+namespace kalumo {
+
+class Lernansicht;
+struct ObjDataTyp;
+
+class LayoutHaken
+{
+public:
+    virtual ~LayoutHaken() = default;
+
+    // Before BackgroundBitmap is taken (step 7 of RebuildView).
+    virtual void LayoutQuestions(Lernansicht &) {}
+    virtual void LayoutMultipleChoice(Lernansicht &) {}
+
+    // Before the fixed pass and again after the objects (steps 9 and 12).
+    virtual void LayoutClozeType(Lernansicht &) {}
+    virtual void LayoutFindWords(Lernansicht &) {}
+    virtual void LayoutClusterCards(Lernansicht &) {}
+    virtual void LayoutCrossMatching(Lernansicht &) {}
+    virtual void LayoutCrossword(Lernansicht &) {}
+
+    // The baskets of cluster pages, drawn while the page is composed.
+    virtual void DrawBaskets(Lernansicht &, QImage &) {}
+
+    // The text flow for a card's caption. Return true when the caption was
+    // set here; false leaves it to the plain drawing of the renderer (one
+    // line per caption line, style bits of Stil, no markup).
+    virtual bool KartentextSetzen(QPainter &, const ObjDataTyp &, const QRect &, const QFont &, const QColor &,
+                                  int /*tausr*/)
+    {
+        return false;
+    }
+};
+
+} // namespace kalumo
