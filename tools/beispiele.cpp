@@ -3,6 +3,7 @@
 // The pictures are drawn here, without text, so that the files come out the
 // same on every machine.
 
+#include "Werkzeugdienste.h"
 #include "document/DokumentDateien.h"
 
 #include <QDir>
@@ -108,7 +109,9 @@ struct Beispielschreiber
 
     void speichern(Dokument &dok, const char *name)
     {
-        EinfacheDokumentDienste dienste(meldungen);
+        // saved as the program saves an opened document: with its layout run
+        WerkzeugDienste dienste(meldungen);
+        dienste.LayoutsNeuAufbauen(dok);
         ok = DokumentSchreiben(dok, dienste, ordner.filePath(QString::fromUtf8(name)), true) && ok;
     }
 };
@@ -206,17 +209,25 @@ void tabelle(Beispielschreiber &s)
     dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
     dok.Kopf.titel = QStringLiteral("Geometrische Formen");
     dok.Kopf.LueckenTabelleZeilen = 3;
-    dok.Kopf.LueckenTabelleSpalten = 2;
+    dok.Kopf.LueckenTabelleSpalten = 3;
     dok.Kopf.LueckenTabelleLinie = 1;
     const char16_t *namen[] = {u"Kreis", u"Quadrat", u"Dreieck"};
+    const char16_t *saetze[] = {
+        u"Ein Kreis hat keine <<Ecken>>.",
+        u"Ein Quadrat hat vier gleich lange <<Seiten>>\r\nund vier rechte <<Winkel>>.",
+        u"Ein Dreieck hat <<drei|3>> Ecken.",
+    };
     for (int r = 0; r < 3; ++r) {
         lueckentabellearrtyp &text = dok.Kopf.LueckenTabelle[size_t(r)][0];
         text.Text = QString::fromUtf16(namen[r]);
         text.Art = 4; // the text is asked for
         lueckentabellearrtyp &bild = dok.Kopf.LueckenTabelle[size_t(r)][1];
-        bild.Art = 1; // fixed picture
+        bild.Art = r == 2 ? 2 : 1; // fixed pictures and one query picture
         bild.Bild = formBild(r);
+        bild.BildKenn = r == 2 ? QStringLiteral("Dreieck") : QString();
         bild.Groesse = 40;
+        lueckentabellearrtyp &satz = dok.Kopf.LueckenTabelle[size_t(r)][2];
+        satz.Text = QString::fromUtf16(saetze[r]); // running text with gaps
     }
     s.speichern(dok, "Tabelle Formen.kal");
 }
@@ -243,6 +254,55 @@ void kreuzwort(Beispielschreiber &s)
     s.speichern(dok, "Kreuzworträtsel.kal");
 }
 
+void falschwoerter(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokLueckentext;
+    dok.Kopf.DokUnterTyp = subLueckentextFalschwoerter;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
+    dok.Kopf.titel = QStringLiteral("Im Wald");
+    dok.Kopf.lueckentext = QStringLiteral(
+        "<b>Der Wald</b>\r\n"
+        "Im Wald wachsen Laubbäume wie die <<Buche|Eiche>> und Nadelbäume wie die <<Fichte|Tanne|Kiefer>>.\r\n"
+        "Der <<Specht>> klopft mit seinem Schnabel Löcher in die Rinde.\r\n"
+        "Nachts geht der <<Fuchs>> auf die Jagd, am Tag schläft er in seinem <<Bau>>.\r\n"
+        "Im Herbst sammelt das <<Eichhörnchen>> Nüsse für den Winter.");
+    dok.Kopf.fragentext = QStringLiteral("Palme\r\nDelfin\r\nKaktus");
+    s.speichern(dok, "Lückentext Wald mit Falschwörtern.kal");
+}
+
+void ctest(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokLueckentext;
+    dok.Kopf.DokUnterTyp = subCTest;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
+    dok.Kopf.MinLuecke = 2;
+    dok.Kopf.titel = QStringLiteral("Die Jahreszeiten");
+    dok.Kopf.lueckentext = QStringLiteral(
+        "Das Ja<<hr>> hat vi<<er>> Jahreszeiten. I<<m>> Frühling blü<<hen>> die Blu<<men>>, "
+        "im Som<<mer>> ist es wa<<rm>>. I<<m>> Herbst fal<<len>> die Blät<<ter>> von d<<en>> Bäumen, "
+        "und i<<m>> Winter sch<<neit>> es of<<t>>.");
+    s.speichern(dok, "C-Test Jahreszeiten.kal");
+}
+
+void woerterFinden(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokWoerterFinden;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokWoerterFinden);
+    dok.Kopf.titel = QStringLiteral("Namenwörter finden");
+    dok.Kopf.lueckentext = QStringLiteral(
+        "Finde alle Namenwörter!\r\n"
+        "Der <<Hund>> läuft schnell über die [[Wiese]].\r\n"
+        "Am <<Himmel>> fliegen viele bunte <<Drachen>>.\r\n"
+        "Meine [[Schwester]] liest ein spannendes <<Buch>>.");
+    s.speichern(dok, "Wörter finden Namenwörter.kal");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -265,5 +325,8 @@ int main(int argc, char *argv[])
     einzelfragen(s);
     tabelle(s);
     kreuzwort(s);
+    falschwoerter(s);
+    ctest(s);
+    woerterFinden(s);
     return s.ok ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 // 2 wrong usage.
 
 #include "DokumentJson.h"
+#include "Werkzeugdienste.h"
 #include "document/DokumentDateien.h"
 #include "learnview/Lernansicht.h"
 
@@ -90,7 +91,7 @@ int dump(const QString &pfad)
 int resave(const QString &ein, const QString &aus)
 {
     StderrMeldungen meldungen;
-    EinfacheDokumentDienste dienste(meldungen);
+    WerkzeugDienste dienste(meldungen);
     Dokument dok;
     if (!DokumentLesen(dok, dienste, ein, true))
         return 1;
@@ -134,7 +135,7 @@ int render(const QStringList &a)
         }
     }
     StderrMeldungen meldungen;
-    EinfacheDokumentDienste dienste(meldungen);
+    WerkzeugDienste dienste(meldungen);
     Dokument dok;
     if (!DokumentLesen(dok, dienste, a[1], true))
         return 1;

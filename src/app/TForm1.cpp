@@ -2,9 +2,16 @@
 
 #include "app/Hauptmenue.h"
 #include "app/Mauszeiger.h"
+#include "app/TLernbild.h"
+#include "app/TWerkzeugleiste.h"
 #include "app/settings/Einstellungsdialoge.h"
 #include "app/settings/TDateiordnerForm.h"
 #include "app/settings/TVerknuepfungsfelderForm.h"
+#include "learnview/Infofenster.h"
+#include "learnview/TInfoForm.h"
+#include "learnview/TextFlow.h"
+#include "learnview/TextLayouts.h"
+#include "platform/TPasswortForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,6 +24,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -53,6 +61,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qt
     m_startbild = StartbildErzeugen();
     m_dok.Basisbild = m_startbild;
     m_ansicht = std::make_unique<Lernansicht>(m_dok, m_schriftart);
+    m_ansicht->Haken = &StandardTextLayouts();
     m_ansicht->NummerierungsModus = m_nummerierungsmodus;
     menuesBauen();
     panelsBauen();
@@ -60,6 +69,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qt
     m_dok.ZuvorAngezeigtesDokument.clear();
     TitelAnzeigen();
     resize(1024, 740);
+    // the dialogs live from start-up to the end, hidden until needed
+    m_infoForm = new TInfoForm(*m_meldungen, *m_dialoge, this);
+    m_passwortForm = new TPasswortForm(this);
     qApp->installEventFilter(this);
 }
 
@@ -136,6 +148,15 @@ void TForm1::menuesBauen()
         connect(Aktion(name), &QAction::toggled, this, [this, name](bool an) { optionUmschalten(name, an); });
     }
     verbinden("AlleAbdecken1", &TForm1::AlleAbdecken1Click);
+    connect(Aktion(QStringLiteral("ZeichnungenEntfernen1")), &QAction::triggered, this,
+            [this] { m_werkzeugleiste->ZeichnungenEntfernen(); });
+    connect(Aktion(QStringLiteral("Exportieren1")), &QAction::triggered, this, [this] { m_werkzeugleiste->Exportieren(); });
+    connect(Aktion(QStringLiteral("InZwischenablageKopieren1")), &QAction::triggered, this,
+            [this] { m_werkzeugleiste->InZwischenablage(); });
+    connect(Aktion(QStringLiteral("AbdeckblattEinblenden1")), &QAction::triggered, this,
+            [this] { m_lernKartPicImg->AbdeckblattEinblenden(); });
+    connect(Aktion(QStringLiteral("AbdeckblattAusblenden1")), &QAction::triggered, this,
+            [this] { m_lernKartPicImg->AbdeckblattAusblenden(); });
     verbinden("AlleAufdecken1", &TForm1::AlleAufdecken1Click);
     for (int ebene = 0; ebene < 4; ++ebene) {
         QAction *a = Aktion(QStringLiteral("Ebene%1Menue").arg(ebene));
@@ -246,11 +267,12 @@ void TForm1::panelsBauen()
     m_lernKartPan->setPalette(bildFarben);
     auto *stapel = new QGridLayout(m_lernKartPan);
     stapel->setContentsMargins(0, 0, 0, 0);
-    m_lernKartPicImg = new QLabel(m_lernKartPan);
-    m_lernKartPicImg->setObjectName(QStringLiteral("LernKartPicImg"));
-    m_lernKartPicImg->setAlignment(Qt::AlignCenter);
-    m_lernKartPicImg->setMinimumSize(320, 240);
-    m_lernKartPicImg->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_lernKartPicImg = new TLernbild(*m_ansicht, m_lernKartPan);
+    connect(m_lernKartPicImg, &TLernbild::GroesseGeaendert, this, [this] {
+        if (!m_ersteAktivierung && !m_beendet && m_layoutAktiv)
+            lernbildZeigen();
+    });
+    connect(m_lernKartPicImg, &TLernbild::ObjektAktivieren, this, &TForm1::ObjektAktivieren);
     m_startInfoPan = new QLabel(m_lernKartPan);
     m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
     m_startInfoPan->setAlignment(Qt::AlignCenter);
@@ -263,16 +285,12 @@ void TForm1::panelsBauen()
     m_uebungPan = new QWidget(m_lernKartPan);
     m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
     m_uebungPan->hide();
-    m_abdeckPan = new QWidget(m_lernKartPan);
-    m_abdeckPan->setObjectName(QStringLiteral("AbdeckPan"));
-    m_abdeckPan->hide();
     m_gesperrtPan = new QLabel(QStringLiteral("Lernansicht gesperrt"), m_lernKartPan);
     m_gesperrtPan->setObjectName(QStringLiteral("LernansichtGesperrtPan"));
     m_gesperrtPan->setAlignment(Qt::AlignCenter);
     m_gesperrtPan->setAutoFillBackground(true);
     m_gesperrtPan->hide();
-    for (QWidget *w : std::initializer_list<QWidget *>{m_lernKartPicImg, m_startInfoPan, m_uebungPan, m_abdeckPan,
-                                                       m_gesperrtPan})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_lernKartPicImg, m_startInfoPan, m_uebungPan, m_gesperrtPan})
         stapel->addWidget(w, 0, 0);
 
     m_werkzeugBox = new QScrollArea(mitte);
@@ -281,7 +299,15 @@ void TForm1::panelsBauen()
     m_werkzeugBox->setWidgetResizable(true);
     auto *werkzeuge = new QWidget(m_werkzeugBox);
     auto *werkzeugSpalte = new QVBoxLayout(werkzeuge);
-    werkzeugSpalte->setContentsMargins(4, 4, 4, 4);
+    werkzeugSpalte->setContentsMargins(0, 0, 0, 0);
+    m_werkzeugleiste = new TWerkzeugleiste(*m_lernKartPicImg, *m_meldungen, *m_dialoge, m_einst.Symbolstempel, werkzeuge);
+    werkzeugSpalte->addWidget(m_werkzeugleiste);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::ZoomGeaendert, this, &TForm1::menueHaekchenSetzen);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::NummerierungGeaendert, this, [this](int modus) {
+        m_nummerierungsmodus = modus;
+        menueHaekchenSetzen();
+    });
+    connect(m_werkzeugleiste, &TWerkzeugleiste::EbenenGeaendert, this, &TForm1::menueHaekchenSetzen);
     werkzeugSpalte->addStretch(1);
     // link buttons for external programs and the on-screen keyboard
     auto *verknuepfungen = new QGridLayout();
@@ -302,9 +328,6 @@ void TForm1::panelsBauen()
     spalten->addWidget(mitte, 1);
     setCentralWidget(m_lernPan);
 
-    // the program's own pointers; the drag pointer is the one of the picture area
-    const MauszeigerBild ziehen = MauszeigerZeichnen(MauszeigerArt::Ziehen);
-    m_lernKartPicImg->setCursor(QCursor(QPixmap::fromImage(ziehen.Bild), ziehen.Hotspot.x(), ziehen.Hotspot.y()));
     werkzeugleisteAnordnen();
     verknuepfungsKnoepfeAktualisieren();
 }
@@ -402,7 +425,9 @@ void TForm1::einstellungenEinsammeln()
 void TForm1::werkzeugleisteAnordnen()
 {
     const bool offen = m_werkzeugleisteOffen != 0;
-    m_werkzeugBox->setFixedWidth(offen ? 118 : 0);
+    // the toolbar itself is 118 pixels wide; the box adds room for its scroll bar
+    const int rand = m_werkzeugBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_werkzeugBox->frameWidth();
+    m_werkzeugBox->setFixedWidth(offen ? 118 + rand : 0);
     m_werkzeugBox->setMinimumHeight(0);
     auto *zeile = static_cast<QHBoxLayout *>(m_werkzeugBox->parentWidget()->layout());
     zeile->removeWidget(m_werkzeugBox);
@@ -533,48 +558,97 @@ void TForm1::lernbildZeigen()
     // the base image is always there: the start picture while no document is open
     m_ansicht->Schriftart = m_schriftart;
     m_ansicht->Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
-    m_ansicht->RebuildView();
-    m_lernKartPicImg->setPixmap(QPixmap::fromImage(m_ansicht->ViewBitmap));
+    m_lernKartPicImg->Logik().Neuaufbau();
+    m_lernKartPicImg->Aktualisieren();
+    m_werkzeugleiste->ZustandAnzeigen();
+}
+
+void TForm1::menueHaekchenSetzen()
+{
+    const Lernansicht &a = *m_ansicht;
+    const bool ebenen[] = {a.Ebene0Check, a.Ebene1Check, a.Ebene2Check, a.Ebene3Check};
+    for (int ebene = 0; ebene < 4; ++ebene) {
+        QAction *act = Aktion(QStringLiteral("Ebene%1Menue").arg(ebene));
+        const QSignalBlocker sperre(act);
+        act->setChecked(ebenen[ebene]);
+    }
+    Aktion(QStringLiteral("NummerierungFragezeichen1"))->setChecked(a.NummerierungsModus == numFragezeichen);
+    Aktion(QStringLiteral("NummerierungGeordnet1"))->setChecked(a.NummerierungsModus == numGeordnet);
+    Aktion(QStringLiteral("NummerierungZufaellig1"))->setChecked(a.NummerierungsModus == numZufaellig);
+    Aktion(QStringLiteral("Zoom100"))->setChecked(a.ZoomStufe == 0);
+    Aktion(QStringLiteral("Zoom150"))->setChecked(a.ZoomStufe == 2);
+    Aktion(QStringLiteral("Zoom200"))->setChecked(a.ZoomStufe == 4);
 }
 
 void TForm1::EbeneUmschalten(int ebene, bool sichtbar)
 {
-    bool *schalter[] = {&m_ansicht->Ebene0Check, &m_ansicht->Ebene1Check, &m_ansicht->Ebene2Check,
-                        &m_ansicht->Ebene3Check};
-    *schalter[ebene] = sichtbar;
-    lernbildZeigen();
+    m_werkzeugleiste->EbeneSchalten(ebene, sichtbar);
+    menueHaekchenSetzen();
 }
 
 void TForm1::NummerierungSetzen(int modus)
 {
     m_nummerierungsmodus = modus;
-    m_ansicht->NummerierungsModus = modus;
-    Aktion(QStringLiteral("NummerierungFragezeichen1"))->setChecked(modus == numFragezeichen);
-    Aktion(QStringLiteral("NummerierungGeordnet1"))->setChecked(modus == numGeordnet);
-    Aktion(QStringLiteral("NummerierungZufaellig1"))->setChecked(modus == numZufaellig);
-    m_ansicht->AssignNumbers(modus, false);
-    lernbildZeigen();
+    m_werkzeugleiste->NummerierungWaehlen(modus);
+    menueHaekchenSetzen();
 }
 
 void TForm1::ZoomstufeSetzen(int stufe)
 {
-    m_ansicht->ZoomSetzen(stufe);
-    Aktion(QStringLiteral("Zoom100"))->setChecked(m_ansicht->ZoomStufe == 0);
-    Aktion(QStringLiteral("Zoom150"))->setChecked(m_ansicht->ZoomStufe == 2);
-    Aktion(QStringLiteral("Zoom200"))->setChecked(m_ansicht->ZoomStufe == 4);
-    m_lernKartPicImg->setPixmap(QPixmap::fromImage(m_ansicht->ViewBitmap));
+    m_werkzeugleiste->ZoomWaehlen(std::clamp(stufe, 0, 4));
+    menueHaekchenSetzen();
+}
+
+void TForm1::ObjektAktivieren(int index)
+{
+    if (index < 0 || index >= int(m_dok.Objekte.size()))
+        return;
+    if (m_dok.Objekte[size_t(index)].Typ == objInfopunkt) {
+        ShowInfoText(index);
+        return;
+    }
+    // links to files, addresses and documents open once that part of the program exists
+    m_meldungen->Information(QStringLiteral("Verknüpfungen können in dieser Programmversion noch nicht "
+                                            "geöffnet werden."));
+}
+
+void TForm1::MeldungenSetzen(Meldungen *m)
+{
+    m_meldungen = m;
+    m_infoForm->MeldungenSetzen(m);
+    m_werkzeugleiste->MeldungenSetzen(m);
+}
+
+void TForm1::DateidialogeSetzen(Dateidialoge *d)
+{
+    m_dialoge = d;
+    m_infoForm->DateidialogeSetzen(d);
+    m_werkzeugleiste->DateidialogeSetzen(d);
+}
+
+void TForm1::ShowInfoText(int index)
+{
+    if (index < 0 || index >= int(m_dok.Objekte.size()))
+        return;
+    const ObjDataTyp &o = m_dok.Objekte[size_t(index)];
+    Passwortabfrage &abfrage = m_passwortabfrage ? *m_passwortabfrage : *m_passwortForm;
+    if (!PunktPasswortPruefen(o.BildKenn, abfrage, *m_meldungen))
+        return;
+    const QImage raster = InfotextRaster(o.Cap, m_infoForm->TextBreite(), [this](QImage &ziel, const QString &text) {
+        return InfotextSetzen(ziel, text, m_schriftart);
+    });
+    const QRect lage = InfofensterLage(frameGeometry(), m_infoForm->width(), raster.height());
+    m_infoForm->Anzeigen(raster, StripStyleTags(o.Cap), lage);
 }
 
 void TForm1::AlleAbdecken1Click()
 {
-    kalumo::AlleAbdecken(m_dok);
-    lernbildZeigen();
+    m_werkzeugleiste->AlleAbdecken();
 }
 
 void TForm1::AlleAufdecken1Click()
 {
-    kalumo::AlleAufdecken(m_dok);
-    lernbildZeigen();
+    m_werkzeugleiste->AlleAufdecken();
 }
 
 void TForm1::vorschauSchreiben(const Startargumente &a)
@@ -671,6 +745,13 @@ void TForm1::Sanduhr(bool an)
         QApplication::restoreOverrideCursor();
 }
 
+void TForm1::LayoutsNeuAufbauen(Dokument &)
+{
+    m_ansicht->Schriftart = m_schriftart;
+    m_ansicht->Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
+    TextLayoutsNeuAufbauen(*m_ansicht);
+}
+
 void TForm1::NachDemLesen(Dokument &, bool alsAktuell)
 {
     // zoom 100 %, window at the top, the current numbering applied anew
@@ -708,12 +789,10 @@ void TForm1::tasteAusfuehren(TastenAktion aktion)
         move(0, 0);
         resize(1076, 780);
         break;
-    case TastenAktion::ErsteFrage: m_aktFrageNummer = 1; break;
-    case TastenAktion::LetzteFrage: m_aktFrageNummer = m_dok.Kopf.AnzFrageNummern; break;
-    case TastenAktion::VorherigeFrage: m_aktFrageNummer = std::max(1, m_aktFrageNummer - 1); break;
-    case TastenAktion::NaechsteFrage:
-        m_aktFrageNummer = std::min(m_dok.Kopf.AnzFrageNummern, m_aktFrageNummer + 1);
-        break;
+    case TastenAktion::ErsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 2); break;
+    case TastenAktion::LetzteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 3); break;
+    case TastenAktion::VorherigeFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf); break;
+    case TastenAktion::NaechsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 1); break;
     case TastenAktion::ZoomHinein: ZoomstufeSetzen(m_ansicht->ZoomStufe + 1); break;
     case TastenAktion::ZoomHeraus: ZoomstufeSetzen(m_ansicht->ZoomStufe - 1); break;
     case TastenAktion::Keine: break;

@@ -26,6 +26,12 @@ class QWidget;
 
 namespace kalumo {
 
+class TInfoForm;
+class TLernbild;
+class TWerkzeugleiste;
+class TPasswortForm;
+class Passwortabfrage;
+
 class TForm1 : public QMainWindow, private DokumentDienste
 {
     Q_OBJECT
@@ -34,9 +40,9 @@ public:
     ~TForm1() override;
 
     // Message boxes go here; tests install a scripted implementation.
-    void MeldungenSetzen(Meldungen *m) { m_meldungen = m; }
+    void MeldungenSetzen(Meldungen *m);
     Meldungen &Meldung() override { return *m_meldungen; }
-    void DateidialogeSetzen(Dateidialoge *d) { m_dialoge = d; }
+    void DateidialogeSetzen(Dateidialoge *d);
     void DateioeffnerSetzen(Dateioeffner *o) { m_oeffner = o; }
     // The user settings store and the central configuration file; without
     // them the first activation uses the real ones.
@@ -85,6 +91,14 @@ public:
     void ZoomstufeSetzen(int stufe);
     void AlleAbdecken1Click();
     void AlleAufdecken1Click();
+    // Opens the window of the info point with this index (password first).
+    void ShowInfoText(int index);
+    void PasswortabfrageSetzen(Passwortabfrage *a) { m_passwortabfrage = a; }
+    TInfoForm *InfoForm() const { return m_infoForm; }
+    TLernbild *Lernbild() const { return m_lernKartPicImg; }
+    TWerkzeugleiste *Werkzeugknoepfe() const { return m_werkzeugleiste; }
+    // An info point, link or image link was clicked.
+    void ObjektAktivieren(int index);
     void Dateiordner1Click();
     void Verknuepfungsfelder1Click();
 
@@ -101,6 +115,7 @@ private:
     void SchriftartSetzen(const QString &name) override { m_schriftart = name; }
     QImage Startbild() const override { return m_startbild; }
     void Sanduhr(bool an) override;
+    void LayoutsNeuAufbauen(Dokument &dok) override;
     void NachDemLesen(Dokument &dok, bool alsAktuell) override;
     void NachDemSchliessen(Dokument &dok) override;
     QString OeffnenDialog(const QString &startOrdner) override;
@@ -119,6 +134,7 @@ private:
     void optionUmschalten(const QString &name, bool an);
     void verknuepfungsKnoepfeAktualisieren();
     void verknuepfungGeklickt(int index, Qt::MouseButton knopf);
+    void menueHaekchenSetzen();
 
     Dokument m_dok;
     QtMeldungen m_qtMeldungen;
@@ -133,6 +149,9 @@ private:
     bool m_zentraleKonfigurationGesetzt = false;
     EinstellungenTyp m_einst;
     std::unique_ptr<Lernansicht> m_ansicht;
+    TInfoForm *m_infoForm = nullptr;
+    TPasswortForm *m_passwortForm = nullptr;
+    Passwortabfrage *m_passwortabfrage = nullptr;
     QString m_schriftart = QStringLiteral("Arial");
     QImage m_startbild;
     QStringList m_argumente;
@@ -171,10 +190,10 @@ private:
     QLabel *m_serieStatusPan = nullptr;
     QLabel *m_puzzleStatusPan = nullptr;
     QWidget *m_lernKartPan = nullptr;
-    QLabel *m_lernKartPicImg = nullptr;
+    TLernbild *m_lernKartPicImg = nullptr;
+    TWerkzeugleiste *m_werkzeugleiste = nullptr;
     QLabel *m_startInfoPan = nullptr;
     QWidget *m_uebungPan = nullptr;
-    QWidget *m_abdeckPan = nullptr;
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;
     QToolButton *m_klappKnopf = nullptr;

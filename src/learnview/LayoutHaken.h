@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QImage;
@@ -44,6 +45,9 @@ public:
     {
         return false;
     }
+    // The size of a caption that KartentextSetzen sets, measured within
+    // breite pixels; false leaves the measuring to the renderer.
+    virtual bool KartentextMessen(const ObjDataTyp &, const QFont &, int /*breite*/, QSize &) { return false; }
 };
 
 } // namespace kalumo

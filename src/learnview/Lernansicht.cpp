@@ -1,6 +1,7 @@
 #include "learnview/Lernansicht.h"
 
 #include "learnview/Objektarten.h"
+#include "learnview/TextLayouts.h"
 #include "learnview/Zeichenhilfen.h"
 
 #include <QPainter>
@@ -207,6 +208,7 @@ void Lernansicht::Gitter(QImage &ziel)
 void Lernansicht::RebuildView()
 {
     ++m_generation;
+    ++Aufbauzaehler;
     const double zoom = kZoomFaktoren[size_t(std::clamp(ZoomStufe, 0, 4))];
     const Seitengeometrie g = Geometrie();
     const QSize verfuegbar(std::max(1, Ansichtsgroesse.width()), std::max(1, Ansichtsgroesse.height()));
@@ -317,6 +319,7 @@ void Lernansicht::AbfragenObenauf()
 
 void Lernansicht::RedrawObjects()
 {
+    ++Aufbauzaehler;
     if (BackgroundBitmap.isNull() || BackgroundBitmap.size() != PageBitmap.size()) {
         RebuildView();
         return;
@@ -400,6 +403,7 @@ void Lernansicht::FeldAufdecken(int index)
 
 void Lernansicht::ObjektAktualisieren(int index)
 {
+    ++Aufbauzaehler;
     RenderOptionen opt;
     opt.ZuerstLoeschen = true;
     opt.InAnsichtKopieren = true;
@@ -499,6 +503,10 @@ QImage LernansichtRendern(Dokument &dok, QSize ansicht, int zoomstufe, bool aufd
     Lernansicht lv(dok, schriftart);
     lv.Ansichtsgroesse = ansicht;
     lv.ZoomStufe = std::clamp(zoomstufe, 0, 4);
+    // the pages generated from text are laid out here unless the reader did it
+    lv.Haken = &StandardTextLayouts();
+    if (TextLayoutsFehlen(dok))
+        TextLayoutsNeuAufbauen(lv);
     if (aufdecken)
         for (ObjDataTyp &o : dok.Objekte)
             o.Abgedeckt = 0;

@@ -107,6 +107,9 @@ public:
     bool NeuzeichnenAngefordert = false;
     // The drawing tools painted into ViewBitmap; Verschieben puts it back into PageBitmap.
     bool AnsichtGezeichnet = false;
+    // Counts full rebuilds, redraws and single-object updates; a kept copy
+    // of the view (undo of the drawing tools) is valid only while it stays.
+    std::uint64_t Aufbauzaehler = 0;
 
     // ---- the renderer ----
     // Composes the page into ziel for the available size verfuegbar at the

@@ -310,6 +310,12 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
                                                 k.TextFlags | Qt::AlignLeft | Qt::AlignTop, k.Text);
                 tb = r.width();
                 th = r.height();
+                // marked-up captions are measured by the text flow that sets them
+                QSize gesetzt;
+                if (Haken && Haken->KartentextMessen(o, k.Schrift, std::max(1, tb), gesetzt)) {
+                    tb = gesetzt.width();
+                    th = gesetzt.height();
+                }
             }
             if (typ == objKreuzwortGitter)
                 tb = 2 * fm.horizontalAdvance(QLatin1Char('X'));

@@ -1,0 +1,90 @@
+#pragma once
+// The picture area of the learning view (LernKartPicImg): shows ViewBitmap
+// centred, turns the mouse into calls of the interaction logic, shows the
+// pointer of the current tool, the one-line text field of the text tool,
+// the area selection with its info panel and the movable cover sheet.
+
+#include "learnview/Interaktion.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace kalumo {
+
+class TAbdeckblatt;
+
+class TLernbild : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TLernbild(Lernansicht &ansicht, QWidget *parent = nullptr);
+    ~TLernbild() override;
+
+    Interaktion &Logik() { return m_logik; }
+    Lernansicht &Ansicht() { return m_logik.Ansicht(); }
+
+    // Selects a tool (hides the text field, updates the pointer); false when refused.
+    bool WerkzeugSetzen(int werkzeug);
+    // Where ViewBitmap's top-left corner lies in the widget.
+    QPoint Bildversatz() const;
+    // Widget position to ViewBitmap pixels.
+    QPoint ZuAnsicht(QPoint widgetpunkt) const { return widgetpunkt - Bildversatz(); }
+
+    QLineEdit *Textfeld() const { return m_textfeld; }
+    QLabel *BereichInfoPan() const { return m_bereichInfo; }
+    TAbdeckblatt *Abdeckblatt() const { return m_abdeckblatt; }
+
+    // The cover sheet: the button shows it when it is hidden or has been
+    // touched and hides it otherwise; the menu entries always show or hide it.
+    void AbdeckblattKnopf();
+    void AbdeckblattEinblenden();
+    void AbdeckblattAusblenden();
+
+public slots:
+    // After the view changed from outside (rebuild, zoom, document).
+    void Aktualisieren();
+
+signals:
+    // Before a mouse-down is handled (the window hides its start hint here).
+    void MausGedrueckt();
+    // ViewBitmap changed by a click or a tool.
+    void AnsichtGeaendert();
+    // An info point, link or image link was clicked (ObjektAktivieren).
+    void ObjektAktivieren(int index);
+    void WerkzeugGeaendert(int werkzeug);
+    // The widget got a new size; the owner sets Ansichtsgroesse and rebuilds.
+    void GroesseGeaendert(QSize groesse);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void leaveEvent(QEvent *) override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private:
+    void Reagieren(const Mausreaktion &r);
+    void ZeigerAnpassen(QPoint ansichtspunkt);
+    void TextfeldOeffnen(QPoint klick);
+    void TextfeldAnpassen();
+    void TextfeldSchliessen(bool uebernehmen);
+    void BereichAnzeigen();
+
+    Interaktion m_logik;
+    QLineEdit *m_textfeld = nullptr;
+    QPoint m_textKlick;
+    QLabel *m_bereichInfo = nullptr;
+    QPoint m_infoZiehen{-1, -1};
+    TAbdeckblatt *m_abdeckblatt = nullptr;
+    QPoint m_maus{-1, -1};
+    bool m_mausDrin = false;
+    std::array<QCursor, 10> m_zeiger;
+};
+
+} // namespace kalumo

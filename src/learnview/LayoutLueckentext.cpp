@@ -1,0 +1,278 @@
+// The layouts that set running text: cloze text (C-test and wrong words
+// included) and find words, the fitting rule that shrinks their text, the
+// rebuild entry points and marked-up card captions.
+
+#include "learnview/TextLayouts.h"
+#include "learnview/TextlayoutIntern.h"
+#include "learnview/Zeichenhilfen.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kalumo {
+
+namespace textlayout {
+
+namespace {
+double Bruch(double v)
+{
+    return std::isfinite(v) ? std::clamp(v, 0.0, 0.45) : 0.0;
+}
+} // namespace
+
+Rahmen RahmenVon(const Lernansicht &lv)
+{
+    Rahmen r;
+    r.W = std::max(1, lv.PageBitmap.width());
+    r.H = std::max(1, lv.PageBitmap.height());
+    r.S = r.W / 870.0;
+    const auto &e = lv.Dok().Kopf.EinrueckRand;
+    r.L = Bruch(e[0]);
+    r.T = Bruch(e[1]);
+    r.R = Bruch(e[2]);
+    r.B = Bruch(e[3]);
+    return r;
+}
+
+QStringList Absaetze(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList zeilen = t.split(QLatin1Char('\n'));
+    for (QString &z : zeilen) {
+        qsizetype n = z.size();
+        while (n > 0 && z[n - 1] == u' ')
+            --n;
+        z.truncate(n);
+    }
+    return zeilen;
+}
+
+void ArtenLoeschen(Dokument &dok, std::initializer_list<int> arten)
+{
+    for (int i = int(dok.Objekte.size()) - 1; i >= 0; --i)
+        if (std::find(arten.begin(), arten.end(), dok.Objekte[size_t(i)].Typ) != arten.end())
+            ObjektLoeschen(dok, i);
+}
+
+void UmgebungEinrichten(TextFlowUmgebung &form, Lernansicht &lv)
+{
+    form.Dok = &lv.Dok();
+    form.Schriftart = lv.Schriftart;
+    form.Ebene1Check = lv.Ebene1Check;
+    form.UebungLaeuft = lv.UebungLaeuft;
+    form.Objektindex = 0;
+}
+
+} // namespace textlayout
+
+using namespace textlayout;
+
+int Textgrundhoehe(const Lernansicht &lv)
+{
+    return Runden(22 * RahmenVon(lv).S);
+}
+
+namespace {
+
+// The fitting rule: the paragraphs are measured from the top of the frame;
+// while one ends below the frame, GapFontOffset goes down by
+// max(1, round(c * 0.1)). Below 9 pixels nothing is measured any more.
+// Then the text is drawn (gaps and tokens created with neuAufbauen).
+void FliesstextSetzen(Lernansicht &lv, bool neuAufbauen, int modus, const QStringList &absaetze)
+{
+    Dokument &dok = lv.Dok();
+    const Rahmen r = RahmenVon(lv);
+    const int links = Runden(r.W * r.L), oben = Runden(r.H * r.T), rechterRand = Runden(r.W * r.R);
+    const int unten = r.H - Runden(r.H * r.B);
+    const QColor farbe = Farbe(dok.Kopf.TextCol);
+    const int basis = Textgrundhoehe(lv);
+    TextFlowUmgebung form;
+    UmgebungEinrichten(form, lv);
+    lv.GapFontOffset = std::clamp(lv.GapFontOffset, -basis, 0);
+    int c = basis + lv.GapFontOffset;
+    while (c >= 9) {
+        bool passt = true;
+        int y = oben;
+        form.Objektindex = 0;
+        for (const QString &a : absaetze) {
+            y = TextFlow(form, nullptr, r.W, rechterRand, true, farbe, false, modus, c, 0, a, y, links, r.H);
+            if (y > unten) {
+                passt = false;
+                break;
+            }
+        }
+        if (passt)
+            break;
+        lv.GapFontOffset -= std::max(1, Runden(c * 0.1));
+        c = basis + lv.GapFontOffset;
+    }
+    c = std::max(1, c);
+    dok.Kopf.TextSchriftHoehe = -c;
+    form.Objektindex = 0;
+    QPainter p(&lv.PageBitmap);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    int y = oben;
+    for (const QString &a : absaetze)
+        y = TextFlow(form, &p, r.W, rechterRand, false, farbe, neuAufbauen, modus, c, 0, a, y, links, r.H);
+}
+
+bool Bereit(const Lernansicht &lv)
+{
+    return !lv.PageBitmap.isNull();
+}
+
+} // namespace
+
+void LayoutClozeType(Lernansicht &lv, bool neuAufbauen)
+{
+    if (lv.Dok().Kopf.DokTyp != dokLueckentext)
+        return;
+    if (lv.Dok().Kopf.DokUnterTyp == subTabelle)
+        LayoutTable(lv, neuAufbauen);
+    else
+        LayoutCloze(lv, neuAufbauen);
+}
+
+void LayoutCloze(Lernansicht &lv, bool neuAufbauen)
+{
+    Dokument &dok = lv.Dok();
+    if (dok.Kopf.DokTyp != dokLueckentext || !Bereit(lv))
+        return;
+    lv.GapFontOffset = 0;
+    if (neuAufbauen)
+        ArtenLoeschen(dok, {objAbfrageLuecke, objFalschwort});
+    if (dok.Kopf.lueckentext.isEmpty())
+        return;
+    FliesstextSetzen(lv, neuAufbauen, fmCloze, Absaetze(dok.Kopf.lueckentext));
+    if (!neuAufbauen)
+        return;
+    const int unter = dok.Kopf.DokUnterTyp;
+    if (unter == subLueckentextFalschwoerter || unter == subCTestFalschwoerter) {
+        QString t = dok.Kopf.fragentext;
+        t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        for (const QString &zeile : t.split(QLatin1Char('\n')))
+            if (!zeile.trimmed().isEmpty())
+                ObjektHinzufuegen(dok, objFalschwort, ebeneBasisbild, zeile, 0, 1, 0.0, 0.0, -1);
+    }
+    lv.AssignNumbers(lv.NummerierungsModus, false);
+}
+
+void LayoutFindWords(Lernansicht &lv, bool neuAufbauen)
+{
+    Dokument &dok = lv.Dok();
+    if (dok.Kopf.DokTyp != dokWoerterFinden || !Bereit(lv))
+        return;
+    lv.GapFontOffset = 0;
+    if (neuAufbauen)
+        ArtenLoeschen(dok, {70, 71});
+    if (dok.Kopf.lueckentext.isEmpty())
+        return;
+    // the find-words text: fragentext when it is filled, else the edited text itself
+    const QString &quelle = dok.Kopf.fragentext.isEmpty() ? dok.Kopf.lueckentext : dok.Kopf.fragentext;
+    FliesstextSetzen(lv, neuAufbauen, fmFindWords, Absaetze(quelle));
+    if (neuAufbauen)
+        lv.AssignNumbers(lv.NummerierungsModus, false);
+}
+
+void TextLayoutsNeuAufbauen(Lernansicht &lv)
+{
+    if (lv.PageBitmap.isNull())
+        lv.RebuildView();
+    LayoutClozeType(lv, true);
+    LayoutFindWords(lv, true);
+    LayoutCrossword(lv, true);
+}
+
+void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart, QSize ansicht, int nummerierung)
+{
+    Lernansicht lv(dok, schriftart);
+    lv.NummerierungsModus = std::clamp(nummerierung, 0, 2);
+    lv.Ansichtsgroesse = QSize(std::clamp(ansicht.width(), 16, 8192), std::clamp(ansicht.height(), 16, 8192));
+    lv.RebuildView();
+    TextLayoutsNeuAufbauen(lv);
+}
+
+bool TextLayoutsFehlen(const Dokument &dok)
+{
+    const int typ = dok.Kopf.DokTyp;
+    auto eigene = [&](int art) {
+        switch (typ) {
+        case dokLueckentext: return art == objAbfrageLuecke || art == objFalschwort || (art >= 31 && art <= 34);
+        case dokKreuzwortraetsel: return art == objKreuzwortGitter;
+        case dokWoerterFinden: return art == 70 || art == 71;
+        }
+        return false;
+    };
+    if (typ != dokLueckentext && typ != dokKreuzwortraetsel && typ != dokWoerterFinden)
+        return false;
+    for (const ObjDataTyp &o : dok.Objekte)
+        if (eigene(o.Typ) && o.Generiert)
+            return false;
+    return true;
+}
+
+TextLayouts &StandardTextLayouts()
+{
+    static TextLayouts haken;
+    return haken;
+}
+
+QSize AuszeichnungSetzen(QPainter *p, const QString &text, const QRect &r, const QFont &schrift,
+                         const QColor &farbe, int tausr, bool nurMessen)
+{
+    TextFlowUmgebung form;
+    form.Schriftart = schrift.family();
+    form.Reserve = 0;
+    // caption lines stand where the plain drawing would put them
+    form.OhneVorlauf = true;
+    // the style bits of the card are where every line starts
+    form.Grundstil = (schrift.bold() ? 1 : 0) | (schrift.italic() ? 2 : 0) | (schrift.underline() ? 4 : 0);
+    const int hoehe = std::max(1, schrift.pixelSize());
+    const int breite = std::max(1, r.width());
+    int y = r.top();
+    int groesste = 0;
+    for (const QString &zeile : Absaetze(text)) {
+        TextFlow(form, nullptr, breite, 0, true, farbe, false, fmPlain, hoehe, 0, zeile, 0, 0, 1);
+        const int zeilenbreite = int(std::ceil(form.GroessteX));
+        groesste = std::max(groesste, zeilenbreite);
+        int versatz = 0;
+        if (tausr == 1)
+            versatz = (breite - zeilenbreite) / 2;
+        else if (tausr == 2)
+            versatz = breite - zeilenbreite;
+        versatz = std::max(0, versatz);
+        if (p && !nurMessen) {
+            p->save();
+            p->translate(r.left() + versatz, 0);
+            TextFlow(form, p, breite, 0, false, farbe, false, fmPlain, hoehe, 0, zeile, y, 0, 1);
+            p->restore();
+        }
+        y += QFontMetrics(schrift).height();
+    }
+    return {groesste, y - r.top()};
+}
+
+bool TextLayouts::KartentextSetzen(QPainter &p, const ObjDataTyp &o, const QRect &r, const QFont &schrift,
+                                   const QColor &farbe, int tausr)
+{
+    if (!HatAuszeichnung(o.Cap))
+        return false;
+    AuszeichnungSetzen(&p, o.Cap, r, schrift, farbe, tausr, false);
+    return true;
+}
+
+bool TextLayouts::KartentextMessen(const ObjDataTyp &o, const QFont &schrift, int breite, QSize &groesse)
+{
+    if (!HatAuszeichnung(o.Cap))
+        return false;
+    groesse = AuszeichnungSetzen(nullptr, o.Cap, QRect(0, 0, std::max(1, breite), 1), schrift, Qt::black, 0, true);
+    groesse.setWidth(std::clamp(groesse.width(), 1, std::max(1, breite)));
+    return true;
+}
+
+} // namespace kalumo

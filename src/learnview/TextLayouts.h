@@ -1,0 +1,64 @@
+#pragma once
+// The layouts of the pages generated from text: cloze text (with C-test and
+// wrong words), text-image table, find words and crossword. Each draws the
+// parts that are not objects into PageBitmap and, with neuAufbauen, deletes
+// the objects of its kinds and creates them anew; without it, it only moves
+// the existing gaps, tokens and table cells, so cover states and numbers
+// survive zooming and resizing.
+
+#include "learnview/LayoutHaken.h"
+#include "learnview/Lernansicht.h"
+
+#include <QSize>
+#include <QString>
+
+namespace kalumo {
+
+// DokTyp 1: the table when DokUnterTyp is 1, else the cloze text.
+void LayoutClozeType(Lernansicht &lv, bool neuAufbauen);
+void LayoutCloze(Lernansicht &lv, bool neuAufbauen);
+void LayoutTable(Lernansicht &lv, bool neuAufbauen);
+// DokTyp 7. Its paragraphs are the lines of fragentext, or of lueckentext
+// while fragentext is empty; nothing happens while lueckentext is empty.
+void LayoutFindWords(Lernansicht &lv, bool neuAufbauen);
+// DokTyp 6.
+void LayoutCrossword(Lernansicht &lv, bool neuAufbauen);
+
+// The character height of running text before shrinking: round(22 * s).
+int Textgrundhoehe(const Lernansicht &lv);
+
+// All four layouts in their rebuilding mode on the view's current page
+// (the page is built first when the view has none yet).
+void TextLayoutsNeuAufbauen(Lernansicht &lv);
+// The same for a document without a view of its own, e.g. after loading:
+// a temporary view of the given size lays the page out. The positions are
+// page fractions, so a later view of another size only moves them.
+// nummerierung is the NummerierungsModus the query fields are numbered in.
+void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart = QStringLiteral("Arial"),
+                            QSize ansicht = QSize(1024, 700), int nummerierung = numFragezeichen);
+// Whether the document is of a type these layouts make objects for and none
+// of those objects was made by a layout yet (freshly read documents).
+bool TextLayoutsFehlen(const Dokument &dok);
+
+// The hook a Lernansicht takes to lay out these types on every rebuild and
+// redraw, and to set marked-up captions of cards.
+class TextLayouts : public LayoutHaken
+{
+public:
+    void LayoutClozeType(Lernansicht &lv) override { kalumo::LayoutClozeType(lv, false); }
+    void LayoutFindWords(Lernansicht &lv) override { kalumo::LayoutFindWords(lv, false); }
+    void LayoutCrossword(Lernansicht &lv) override { kalumo::LayoutCrossword(lv, false); }
+    bool KartentextSetzen(QPainter &p, const ObjDataTyp &o, const QRect &r, const QFont &schrift,
+                          const QColor &farbe, int tausr) override;
+    bool KartentextMessen(const ObjDataTyp &o, const QFont &schrift, int breite, QSize &groesse) override;
+};
+
+// The layouts' hook shared by views that need nothing else.
+TextLayouts &StandardTextLayouts();
+
+// Sets a marked-up caption line by line into r (TAusr 0 left, 1 centred,
+// 2 right); tabs and rules refer to the width of r. Returns the size used.
+QSize AuszeichnungSetzen(QPainter *p, const QString &text, const QRect &r, const QFont &schrift,
+                         const QColor &farbe, int tausr, bool nurMessen);
+
+} // namespace kalumo
