@@ -3,6 +3,9 @@
 #include "platform/Dateioeffner.h"
 #include "platform/Einstellungsspeicher.h"
 #include "learnview/TInfoForm.h"
+#include "learnview/Werkzeuge.h"
+#include "app/TLernbild.h"
+#include "app/TAbdeckblatt.h"
 #include "platform/Passwortabfrage.h"
 
 #include <QApplication>
@@ -268,4 +271,31 @@ TEST(TForm1, InfopunktOeffnetDasInformationsfensterNachDemPasswort)
     f.form.ShowInfoText(index);
     EXPECT_FALSE(f.form.InfoForm()->isVisible());
     EXPECT_EQ(f.meldungen.Texte().last(), "Das Passwort ist falsch.");
+}
+
+TEST(TForm1, AbdeckblattUndZeichnungenUeberDemDokument)
+{
+    Fenster f({beispiel("Blütenpflanze.kal")});
+    f.form.resize(1024, 740);
+    QApplication::processEvents();
+    TLernbild *bild = f.form.Lernbild();
+    // a pen stroke across the picture
+    bild->WerkzeugSetzen(wzStift);
+    const QPoint a = bild->Bildversatz() + QPoint(100, 200);
+    QTest::mousePress(bild, Qt::LeftButton, {}, a);
+    for (int i = 1; i <= 10; ++i)
+        QTest::mouseMove(bild, a + QPoint(20 * i, 5 * i));
+    QTest::mouseRelease(bild, Qt::LeftButton, {}, a + QPoint(200, 50));
+    EXPECT_TRUE(f.form.Ansicht().AnsichtGezeichnet);
+
+    f.form.Aktion("AbdeckblattEinblenden1")->trigger();
+    TAbdeckblatt *blatt = bild->Abdeckblatt();
+    ASSERT_TRUE(blatt->isVisible());
+    // pulled up from the bottom grip to cover the lower half
+    blatt->setGeometry(0, bild->height() / 2, bild->width(), bild->height() / 2);
+    const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
+    if (!fotos.isEmpty())
+        f.form.grab().toImage().save(fotos + "/abdeckblatt.png");
+    f.form.Aktion("AbdeckblattAusblenden1")->trigger();
+    EXPECT_FALSE(blatt->isVisible());
 }
