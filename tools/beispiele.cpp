@@ -5,12 +5,14 @@
 
 #include "Werkzeugdienste.h"
 #include "document/DokumentDateien.h"
+#include "learnview/FragenLayouts.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <cstdio>
 
 using namespace kalumo;
@@ -97,6 +99,80 @@ QImage formBild(int art)
         d << QPointF(80, 16) << QPointF(148, 140) << QPointF(12, 140);
         p.drawPolygon(d);
     }
+    p.end();
+    return alsDokumentbild(b);
+}
+
+// Pictures for the quiz and card examples: 0 circle, 1 square, 2 triangle,
+// 3 hexagon, 4 star.
+QImage formBildFarbig(int art, QColor fuellung)
+{
+    QImage b(160, 160, QImage::Format_ARGB32);
+    b.fill(Qt::white);
+    QPainter p(&b);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(fuellung.darker(180), 6));
+    p.setBrush(fuellung);
+    QPolygonF ecken;
+    if (art == 0) {
+        p.drawEllipse(QRectF(20, 20, 120, 120));
+    } else if (art == 1) {
+        p.drawRect(QRectF(26, 26, 108, 108));
+    } else if (art == 2) {
+        ecken << QPointF(80, 18) << QPointF(146, 138) << QPointF(14, 138);
+    } else {
+        const int n = art == 3 ? 6 : 10;
+        for (int i = 0; i < n; ++i) {
+            const double w = i * 2 * M_PI / n - M_PI / 2;
+            const double radius = (art == 4 && i % 2 == 1) ? 28 : 64;
+            ecken << QPointF(80 + radius * std::cos(w), 80 + radius * std::sin(w));
+        }
+    }
+    if (!ecken.isEmpty())
+        p.drawPolygon(ecken);
+    p.end();
+    return alsDokumentbild(b);
+}
+
+QImage fischBild()
+{
+    QImage b(200, 140, QImage::Format_ARGB32);
+    b.fill(QColor(0xDD, 0xEE, 0xFF));
+    QPainter p(&b);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x20, 0x50, 0x80), 3));
+    p.setBrush(QColor(0xF0, 0x90, 0x30));
+    p.drawEllipse(QRectF(30, 35, 120, 70));
+    QPolygonF schwanz;
+    schwanz << QPointF(145, 70) << QPointF(190, 35) << QPointF(190, 105);
+    p.drawPolygon(schwanz);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(60, 62), 5, 5);
+    p.end();
+    return alsDokumentbild(b);
+}
+
+QImage vogelBild()
+{
+    QImage b(200, 140, QImage::Format_ARGB32);
+    b.fill(QColor(0xEE, 0xF8, 0xE8));
+    QPainter p(&b);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x60), 3));
+    p.setBrush(QColor(0x50, 0x80, 0xD0));
+    p.drawEllipse(QRectF(50, 50, 100, 60));   // body
+    p.drawEllipse(QRectF(120, 25, 45, 45));   // head
+    p.setBrush(QColor(0xF0, 0xC0, 0x20));
+    QPolygonF schnabel;
+    schnabel << QPointF(163, 42) << QPointF(190, 50) << QPointF(162, 58);
+    p.drawPolygon(schnabel);
+    p.setBrush(QColor(0x30, 0x50, 0xA0));
+    QPolygonF fluegel;
+    fluegel << QPointF(70, 70) << QPointF(120, 72) << QPointF(85, 30);
+    p.drawPolygon(fluegel);
+    p.setPen(QPen(QColor(0x60, 0x40, 0x20), 4));
+    p.drawLine(90, 110, 85, 132);
+    p.drawLine(110, 110, 115, 132);
     p.end();
     return alsDokumentbild(b);
 }
@@ -303,6 +379,113 @@ void woerterFinden(Beispielschreiber &s)
     s.speichern(dok, "Wörter finden Namenwörter.kal");
 }
 
+// A multiple-choice question object as the question editor stores it.
+ObjDataTyp &mcFrage(Dokument &dok, const QStringList &felder, int nummer)
+{
+    const int i = ObjektHinzufuegen(dok, objMCFrage, ebeneTexteUndBilder, KommatextSchreiben(felder), 0, 0, -1.0,
+                                    -1.0, nummer);
+    ObjDataTyp &o = dok.Objekte[size_t(i)];
+    o.MCInfoLinkData = StandardMCInfoLinkData();
+    o.Generiert = false;
+    return o;
+}
+
+void multipleChoice(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokMultipleChoice;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokMultipleChoice);
+    dok.Kopf.titel = QStringLiteral("Formen und Tiere");
+    mcFrage(dok,
+            {QStringLiteral("Welche dieser Tiere sind Säugetiere?"),
+             QStringLiteral("+Hund\r\n-Forelle\r\n-Amsel\r\n+Delfin"),
+             QStringLiteral("Säugetiere bringen lebende Junge zur Welt\r\nund säugen sie mit Milch."),
+             QString(), QString(), QString()},
+            1);
+    ObjDataTyp &bildfrage = mcFrage(dok,
+                                    {QStringLiteral("Wie viele Ecken hat diese Form?"),
+                                     QStringLiteral("-Zwei\r\n+Drei\r\n-Vier\r\n-Fünf"), QString(), QString(),
+                                     QString(), QString()},
+                                    2);
+    bildfrage.Typ = objMCFrageBild;
+    bildfrage.Bild = formBildFarbig(2, QColor(0x70, 0xC0, 0x70));
+    ObjDataTyp &bildantworten = mcFrage(
+        dok,
+        {QStringLiteral("Welche Form ist ein Kreis?"),
+         QStringLiteral("+ Bild\r\n- Bild\r\n- Bild\r\n- Bild\r\n- Bild"), QString(), QString(), QString(),
+         QString()},
+        3);
+    bildantworten.Untertyp = 1;
+    bildantworten.AntwortAnz = 5;
+    const QColor farben[] = {QColor(0xF0, 0x80, 0x60), QColor(0x70, 0xA0, 0xF0), QColor(0xF0, 0xD0, 0x40),
+                             QColor(0xA0, 0x70, 0xD0), QColor(0x60, 0xC0, 0xB0)};
+    for (int i = 0; i < 5; ++i)
+        bildantworten.BildAntw[size_t(i)] = formBildFarbig(i, farben[i]);
+    s.speichern(dok, "Multiple Choice Formen und Tiere.kal");
+}
+
+void cluster(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokCluster;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokCluster);
+    dok.Kopf.titel = QStringLiteral("Tiere ordnen");
+    dok.Kopf.LueckenTabelleZeilen = 4;
+    dok.Kopf.LueckenTabelleSpalten = 3;
+    dok.Kopf.LueckenTabelleLinie = 1;
+    dok.Kopf.LueckenTabelleLinieCol = 0x808080;
+    const char16_t *texte[3][3] = {
+        {u"Säugetiere", u"Vögel", u"Fische"},
+        {u"Hund", u"Amsel", u"Forelle"},
+        {u"Pferd", u"Meise", u"Hai"},
+    };
+    for (int z = 0; z < 3; ++z)
+        for (int k = 0; k < 3; ++k) {
+            lueckentabellearrtyp &zelle = dok.Kopf.LueckenTabelle[size_t(z)][size_t(k)];
+            zelle.Text = QString::fromUtf16(texte[z][k]);
+            zelle.Art = z == 0 ? 0 : 1; // headings stay, the animals are sorted
+        }
+    // the last row: two pictures to sort, the mammal column left empty
+    lueckentabellearrtyp &vogel = dok.Kopf.LueckenTabelle[3][1];
+    vogel.Art = 3;
+    vogel.Bild = vogelBild();
+    vogel.BildKenn = QStringLiteral("Vogel");
+    vogel.Groesse = 40;
+    lueckentabellearrtyp &fisch = dok.Kopf.LueckenTabelle[3][2];
+    fisch.Art = 3;
+    fisch.Bild = fischBild();
+    fisch.BildKenn = QStringLiteral("Fisch");
+    fisch.Groesse = 40;
+    s.speichern(dok, "Cluster Tiere.kal");
+}
+
+void kreuzzuordnung(Beispielschreiber &s)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokKreuzZuordnung;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokKreuzZuordnung);
+    dok.Kopf.titel = QStringLiteral("Länder, Hauptstädte und Sprachen");
+    dok.Kopf.LueckenTabelleZeilen = 4;
+    dok.Kopf.LueckenTabelleSpalten = 3;
+    dok.Kopf.LueckenTabelleLinieCol = 0x3060C0;
+    const char16_t *texte[4][3] = {
+        {u"Frankreich", u"Paris", u"Französisch"},
+        {u"Italien", u"Rom", u"Italienisch"},
+        {u"Spanien", u"Madrid", u"Spanisch"},
+        {u"Polen", u"Warschau", u"Polnisch"},
+    };
+    for (int z = 0; z < 4; ++z)
+        for (int k = 0; k < 3; ++k) {
+            lueckentabellearrtyp &zelle = dok.Kopf.LueckenTabelle[size_t(z)][size_t(k)];
+            zelle.Text = QString::fromUtf16(texte[z][k]);
+            zelle.Art = z == 0 ? 0 : 1; // the first row is the worked example
+        }
+    s.speichern(dok, "Kreuzzuordnung Länder.kal");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -328,5 +511,8 @@ int main(int argc, char *argv[])
     falschwoerter(s);
     ctest(s);
     woerterFinden(s);
+    multipleChoice(s);
+    cluster(s);
+    kreuzzuordnung(s);
     return s.ok ? 0 : 1;
 }

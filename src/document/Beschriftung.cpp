@@ -69,9 +69,9 @@ QString BeschriftungKodieren(const QString &caption)
     return aus;
 }
 
-QString BeschriftungDekodieren(const QString &s)
+QStringList BeschriftungEintraege(const QString &s)
 {
-    QString aus;
+    QStringList eintraege;
     const qsizetype n = s.size();
     qsizetype i = 0;
     auto leerUeberspringen = [&] {
@@ -99,15 +99,26 @@ QString BeschriftungDekodieren(const QString &s)
             while (i < n && s.at(i).unicode() > 32 && s.at(i) != u',')
                 eintrag += s.at(i++);
         }
-        aus += eintrag;
-        aus += QLatin1String("\r\n");
+        eintraege << eintrag;
         leerUeberspringen();
         if (i < n && s.at(i) == u',') {
             ++i;
             leerUeberspringen();
+            if (i >= n)
+                eintraege << QString();
         } else if (i < n && s.at(i).unicode() == 0) {
             ++i; // a stray NUL would otherwise stop nothing; skip it like a blank
         }
+    }
+    return eintraege;
+}
+
+QString BeschriftungDekodieren(const QString &s)
+{
+    QString aus;
+    for (const QString &eintrag : BeschriftungEintraege(s)) {
+        aus += eintrag;
+        aus += QLatin1String("\r\n");
     }
     while (!aus.isEmpty() && (aus.endsWith(u'\r') || aus.endsWith(u'\n')))
         aus.chop(1);

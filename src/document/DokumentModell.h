@@ -104,8 +104,16 @@ struct lueckentabellearrtyp
     int Groesse = 20;
     int BildkarteAnpassen = 0;
     int PunktInUebung = 0;
+    int Belegt = -1;                    // not stored: cluster exercise, card in the cell; -1 free
+    int KartenIndex = -1;               // not stored: cluster, index of the card made from the cell
 
-    bool operator==(const lueckentabellearrtyp &) const = default;
+    // Compares what a file holds; the run-time fields are left out.
+    bool operator==(const lueckentabellearrtyp &o) const
+    {
+        return Text == o.Text && Bild == o.Bild && Art == o.Art && BildKenn == o.BildKenn && Link == o.Link
+               && Groesse == o.Groesse && BildkarteAnpassen == o.BildkarteAnpassen
+               && PunktInUebung == o.PunktInUebung;
+    }
 };
 
 // Whether a cell of this kind carries an image in a document of this type.
@@ -230,6 +238,8 @@ struct ObjDataTyp
     int PunktInUebung = 0;
     QString Tondatei;
     bool Generiert = false;             // not stored
+    int PartnerIndex = -1;              // not stored: cross matching, index of the paired element
+    int KorbZeile = -1, KorbSpalte = -1; // not stored: cluster, the cell a query card was made from
 
     // The run-time fields as they are after loading.
     void LaufzeitZuruecksetzen(bool objekteditorOffen);

@@ -186,6 +186,16 @@ void TextLayoutsNeuAufbauen(Lernansicht &lv)
     LayoutClozeType(lv, true);
     LayoutFindWords(lv, true);
     LayoutCrossword(lv, true);
+    const auto &objekte = lv.Dok().Objekte;
+    if (std::none_of(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return o.Typ >= 10 && o.Typ <= 17; })) {
+        LayoutQuestions(lv, true);
+        // new pages are drawn once, as stored pages are after reading
+        if (lv.Dok().Kopf.DokTyp == dokEinzelfragen && !objekte.empty())
+            lv.RebuildView();
+    }
+    LayoutMultipleChoice(lv, true);
+    LayoutClusterCards(lv, true);
+    LayoutCrossMatching(lv, true);
 }
 
 void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart, QSize ansicht, int nummerierung)
@@ -205,10 +215,23 @@ bool TextLayoutsFehlen(const Dokument &dok)
         case dokLueckentext: return art == objAbfrageLuecke || art == objFalschwort || (art >= 31 && art <= 34);
         case dokKreuzwortraetsel: return art == objKreuzwortGitter;
         case dokWoerterFinden: return art == 70 || art == 71;
+        case dokCluster: return art >= 40 && art <= 43;
+        case dokKreuzZuordnung: return art >= 50 && art <= 53;
         }
         return false;
     };
-    if (typ != dokLueckentext && typ != dokKreuzwortraetsel && typ != dokWoerterFinden)
+    const auto &objekte = dok.Objekte;
+    auto gibt = [&](int von, int bis) {
+        return std::any_of(objekte.begin(), objekte.end(),
+                           [&](const ObjDataTyp &o) { return o.Typ >= von && o.Typ <= bis; });
+    };
+    // question pages: single questions are stored, multiple-choice pages never
+    if (typ == dokEinzelfragen)
+        return !dok.Kopf.fragentext.trimmed().isEmpty() && !gibt(10, 17);
+    if (typ == dokMultipleChoice)
+        return gibt(20, 21) && !gibt(22, 27);
+    if (typ != dokLueckentext && typ != dokKreuzwortraetsel && typ != dokWoerterFinden && typ != dokCluster
+        && typ != dokKreuzZuordnung)
         return false;
     for (const ObjDataTyp &o : dok.Objekte)
         if (eigene(o.Typ) && o.Generiert)

@@ -6,6 +6,7 @@
 // the existing gaps, tokens and table cells, so cover states and numbers
 // survive zooming and resizing.
 
+#include "learnview/FragenLayouts.h"
 #include "learnview/LayoutHaken.h"
 #include "learnview/Lernansicht.h"
 
@@ -27,8 +28,10 @@ void LayoutCrossword(Lernansicht &lv, bool neuAufbauen);
 // The character height of running text before shrinking: round(22 * s).
 int Textgrundhoehe(const Lernansicht &lv);
 
-// All four layouts in their rebuilding mode on the view's current page
-// (the page is built first when the view has none yet).
+// All layouts in their rebuilding mode on the view's current page (the page
+// is built first when the view has none yet). The question pages of single
+// questions are stored with the document; they are made here only while
+// the document has none.
 void TextLayoutsNeuAufbauen(Lernansicht &lv);
 // The same for a document without a view of its own, e.g. after loading:
 // a temporary view of the given size lays the page out. The positions are
@@ -48,6 +51,11 @@ public:
     void LayoutClozeType(Lernansicht &lv) override { kalumo::LayoutClozeType(lv, false); }
     void LayoutFindWords(Lernansicht &lv) override { kalumo::LayoutFindWords(lv, false); }
     void LayoutCrossword(Lernansicht &lv) override { kalumo::LayoutCrossword(lv, false); }
+    void LayoutQuestions(Lernansicht &lv) override { kalumo::LayoutQuestions(lv, false); }
+    void LayoutMultipleChoice(Lernansicht &lv) override { kalumo::LayoutMultipleChoice(lv, false); }
+    void LayoutClusterCards(Lernansicht &lv) override { kalumo::LayoutClusterCards(lv, false); }
+    void LayoutCrossMatching(Lernansicht &lv) override { kalumo::LayoutCrossMatching(lv, false); }
+    void DrawBaskets(Lernansicht &lv, QImage &raster) override { kalumo::DrawBaskets(lv, raster); }
     bool KartentextSetzen(QPainter &p, const ObjDataTyp &o, const QRect &r, const QFont &schrift,
                           const QColor &farbe, int tausr) override;
     bool KartentextMessen(const ObjDataTyp &o, const QFont &schrift, int breite, QSize &groesse) override;
