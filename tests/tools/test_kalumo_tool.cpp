@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+
+#include "document/DokumentDatei.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -193,4 +195,36 @@ TEST(KalumoTool, RenderZeigtDieLernansicht)
     EXPECT_EQ(werkzeug({"render", blume, ordner.filePath("z.png"), "--zoom", "130"}).code, 2);
     EXPECT_EQ(werkzeug({"render", blume}).code, 2);
     EXPECT_EQ(werkzeug({"render", ordner.filePath("fehlt.kal"), ordner.filePath("z.png")}).code, 1);
+}
+
+TEST(KalumoTool, FeindseligeDateiWirdGezeichnetOderAbgelehnt)
+{
+    // extreme values a hand-made file may hold; the view must neither hang nor crash
+    QTemporaryDir ordner;
+    auto schreiben = [&](const QString &name, QSize basis) {
+        kalumo::Dokument dok;
+        kalumo::NeuesDokument(dok);
+        dok.Basisbild = QImage(basis, QImage::Format_RGBA8888);
+        dok.Basisbild.fill(Qt::white);
+        for (int i = 0; i < 4; ++i) {
+            const int n = kalumo::ObjektHinzufuegen(dok, i % 2 ? kalumo::objAbfrageBeschriftung : kalumo::objInfopunkt,
+                                                    1, "Text", 400, 0, 0.5, 0.5, -1);
+            kalumo::ObjDataTyp &o = dok.Objekte[size_t(n)];
+            o.LinieDicke = 2147483647;
+            o.Sline = 1;
+            o.Sx = 0.1;
+            o.ZIndex = i % 2 ? 2147483647 : -2147483647 - 1;
+        }
+        QFile f(ordner.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        kalumo::DokumentStromSchreiben(f, dok);
+        return ordner.filePath(name);
+    };
+    const QString schmal = schreiben("schmal.kal", QSize(1, 60000));
+    const QString normal = schreiben("normal.kal", QSize(400, 300));
+    const Lauf abgelehnt = werkzeug({"render", schmal, ordner.filePath("a.png")});
+    EXPECT_EQ(abgelehnt.code, 1); // a picture 60000 pixels high is more than a document may hold
+    EXPECT_TRUE(abgelehnt.fehler.contains("kann nicht gelesen werden"));
+    EXPECT_EQ(werkzeug({"render", normal, ordner.filePath("b.png")}).code, 0);
+    EXPECT_FALSE(QImage(ordner.filePath("b.png")).isNull());
 }
