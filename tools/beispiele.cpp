@@ -200,6 +200,18 @@ Dokument neu()
     return dok;
 }
 
+// A text-centred page on a white sheet with the margins of its type.
+Dokument textseite(int dokTyp, const QString &titel, int unterTyp = subLueckentext)
+{
+    Dokument dok = neu();
+    dok.Basisbild = weissesBlatt(870, 620);
+    dok.Kopf.DokTyp = dokTyp;
+    dok.Kopf.DokUnterTyp = unterTyp;
+    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokTyp);
+    dok.Kopf.titel = titel;
+    return dok;
+}
+
 void blume(Beispielschreiber &s)
 {
     Dokument dok = neu();
@@ -247,12 +259,7 @@ void blume(Beispielschreiber &s)
 
 void lueckentext(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokLueckentext;
-    dok.Kopf.DokUnterTyp = subLueckentext;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
-    dok.Kopf.titel = QStringLiteral("Der Rhein");
+    Dokument dok = textseite(dokLueckentext, QStringLiteral("Der Rhein"), subLueckentext);
     dok.Kopf.lueckentext = QStringLiteral(
         "Der Rhein ist mit rund 1230 km einer der längsten <<Flüsse>> Europas.\r\n"
         "Er entspringt in den <<Alpen|Schweizer Alpen>> und fließt durch den <<Bodensee>>.\r\n"
@@ -264,11 +271,7 @@ void lueckentext(Beispielschreiber &s)
 
 void einzelfragen(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokEinzelfragen;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokEinzelfragen);
-    dok.Kopf.titel = QStringLiteral("Hauptstädte Europas");
+    Dokument dok = textseite(dokEinzelfragen, QStringLiteral("Hauptstädte Europas"));
     dok.Kopf.fragentext = QStringLiteral("Wie heißt die Hauptstadt von Frankreich?//Paris\r\n"
                                          "Wie heißt die Hauptstadt von Österreich?//Wien\r\n"
                                          "Wie heißt die Hauptstadt von Italien?//Rom\r\n"
@@ -278,12 +281,7 @@ void einzelfragen(Beispielschreiber &s)
 
 void tabelle(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokLueckentext;
-    dok.Kopf.DokUnterTyp = subTabelle;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
-    dok.Kopf.titel = QStringLiteral("Geometrische Formen");
+    Dokument dok = textseite(dokLueckentext, QStringLiteral("Geometrische Formen"), subTabelle);
     dok.Kopf.LueckenTabelleZeilen = 3;
     dok.Kopf.LueckenTabelleSpalten = 3;
     dok.Kopf.LueckenTabelleLinie = 1;
@@ -310,11 +308,7 @@ void tabelle(Beispielschreiber &s)
 
 void kreuzwort(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokKreuzwortraetsel;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokKreuzwortraetsel);
-    dok.Kopf.titel = QStringLiteral("Kleines Kreuzworträtsel");
+    Dokument dok = textseite(dokKreuzwortraetsel, QStringLiteral("Kleines Kreuzworträtsel"));
     auto &g = dok.Kopf.KreuzGitter; // [x][y]
     auto setzen = [&](int x, int y, const char16_t *t) { g[size_t(x)][size_t(y)] = QString::fromUtf16(t); };
     // across 1: HAUS from (1,1); down 2: AST from (2,1); across 3: BAUM from (0,4) crossing nothing
@@ -332,12 +326,7 @@ void kreuzwort(Beispielschreiber &s)
 
 void falschwoerter(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokLueckentext;
-    dok.Kopf.DokUnterTyp = subLueckentextFalschwoerter;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
-    dok.Kopf.titel = QStringLiteral("Im Wald");
+    Dokument dok = textseite(dokLueckentext, QStringLiteral("Im Wald"), subLueckentextFalschwoerter);
     dok.Kopf.lueckentext = QStringLiteral(
         "<b>Der Wald</b>\r\n"
         "Im Wald wachsen Laubbäume wie die <<Buche|Eiche>> und Nadelbäume wie die <<Fichte|Tanne|Kiefer>>.\r\n"
@@ -350,13 +339,8 @@ void falschwoerter(Beispielschreiber &s)
 
 void ctest(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokLueckentext;
-    dok.Kopf.DokUnterTyp = subCTest;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokLueckentext);
+    Dokument dok = textseite(dokLueckentext, QStringLiteral("Die Jahreszeiten"), subCTest);
     dok.Kopf.MinLuecke = 2;
-    dok.Kopf.titel = QStringLiteral("Die Jahreszeiten");
     dok.Kopf.lueckentext = QStringLiteral(
         "Das Ja<<hr>> hat vi<<er>> Jahreszeiten. I<<m>> Frühling blü<<hen>> die Blu<<men>>, "
         "im Som<<mer>> ist es wa<<rm>>. I<<m>> Herbst fal<<len>> die Blät<<ter>> von d<<en>> Bäumen, "
@@ -366,11 +350,7 @@ void ctest(Beispielschreiber &s)
 
 void woerterFinden(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokWoerterFinden;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokWoerterFinden);
-    dok.Kopf.titel = QStringLiteral("Namenwörter finden");
+    Dokument dok = textseite(dokWoerterFinden, QStringLiteral("Namenwörter finden"));
     dok.Kopf.lueckentext = QStringLiteral(
         "Finde alle Namenwörter!\r\n"
         "Der <<Hund>> läuft schnell über die [[Wiese]].\r\n"
@@ -392,11 +372,7 @@ ObjDataTyp &mcFrage(Dokument &dok, const QStringList &felder, int nummer)
 
 void multipleChoice(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokMultipleChoice;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokMultipleChoice);
-    dok.Kopf.titel = QStringLiteral("Formen und Tiere");
+    Dokument dok = textseite(dokMultipleChoice, QStringLiteral("Formen und Tiere"));
     mcFrage(dok,
             {QStringLiteral("Welche dieser Tiere sind Säugetiere?"),
              QStringLiteral("+Hund\r\n-Forelle\r\n-Amsel\r\n+Delfin"),
@@ -425,13 +401,22 @@ void multipleChoice(Beispielschreiber &s)
     s.speichern(dok, "Multiple Choice Formen und Tiere.kal");
 }
 
+// Texts into the first rows of the table: the first row as static text, the
+// others as query texts.
+template <size_t Zeilen, size_t Spalten>
+void zellenFuellen(Dokument &dok, const char16_t *(&texte)[Zeilen][Spalten])
+{
+    for (size_t z = 0; z < Zeilen; ++z)
+        for (size_t k = 0; k < Spalten; ++k) {
+            lueckentabellearrtyp &zelle = dok.Kopf.LueckenTabelle[z][k];
+            zelle.Text = QString::fromUtf16(texte[z][k]);
+            zelle.Art = z == 0 ? 0 : 1;
+        }
+}
+
 void cluster(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokCluster;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokCluster);
-    dok.Kopf.titel = QStringLiteral("Tiere ordnen");
+    Dokument dok = textseite(dokCluster, QStringLiteral("Tiere ordnen"));
     dok.Kopf.LueckenTabelleZeilen = 4;
     dok.Kopf.LueckenTabelleSpalten = 3;
     dok.Kopf.LueckenTabelleLinie = 1;
@@ -441,12 +426,7 @@ void cluster(Beispielschreiber &s)
         {u"Hund", u"Amsel", u"Forelle"},
         {u"Pferd", u"Meise", u"Hai"},
     };
-    for (int z = 0; z < 3; ++z)
-        for (int k = 0; k < 3; ++k) {
-            lueckentabellearrtyp &zelle = dok.Kopf.LueckenTabelle[size_t(z)][size_t(k)];
-            zelle.Text = QString::fromUtf16(texte[z][k]);
-            zelle.Art = z == 0 ? 0 : 1; // headings stay, the animals are sorted
-        }
+    zellenFuellen(dok, texte); // headings stay, the animals are sorted
     // the last row: two pictures to sort, the mammal column left empty
     lueckentabellearrtyp &vogel = dok.Kopf.LueckenTabelle[3][1];
     vogel.Art = 3;
@@ -463,11 +443,7 @@ void cluster(Beispielschreiber &s)
 
 void kreuzzuordnung(Beispielschreiber &s)
 {
-    Dokument dok = neu();
-    dok.Basisbild = weissesBlatt(870, 620);
-    dok.Kopf.DokTyp = dokKreuzZuordnung;
-    dok.Kopf.EinrueckRand = StandardEinrueckRand(dokKreuzZuordnung);
-    dok.Kopf.titel = QStringLiteral("Länder, Hauptstädte und Sprachen");
+    Dokument dok = textseite(dokKreuzZuordnung, QStringLiteral("Länder, Hauptstädte und Sprachen"));
     dok.Kopf.LueckenTabelleZeilen = 4;
     dok.Kopf.LueckenTabelleSpalten = 3;
     dok.Kopf.LueckenTabelleLinieCol = 0x3060C0;
@@ -477,12 +453,7 @@ void kreuzzuordnung(Beispielschreiber &s)
         {u"Spanien", u"Madrid", u"Spanisch"},
         {u"Polen", u"Warschau", u"Polnisch"},
     };
-    for (int z = 0; z < 4; ++z)
-        for (int k = 0; k < 3; ++k) {
-            lueckentabellearrtyp &zelle = dok.Kopf.LueckenTabelle[size_t(z)][size_t(k)];
-            zelle.Text = QString::fromUtf16(texte[z][k]);
-            zelle.Art = z == 0 ? 0 : 1; // the first row is the worked example
-        }
+    zellenFuellen(dok, texte); // the first row is the worked example
     s.speichern(dok, "Kreuzzuordnung Länder.kal");
 }
 

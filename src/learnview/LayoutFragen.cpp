@@ -200,28 +200,20 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
             // info point and link beside each other
             const auto &daten = q.MCInfoLinkData;
             double d = 0;
-            const QString infotext = Eintrag(e, 2);
-            if (!infotext.trimmed().isEmpty()) {
-                QString titel = Eintrag(e, 4);
+            // items 2/3 hold the info text and the link target, 4/5 their titles
+            for (int j = 0; j < 2; ++j) {
+                const QString inhalt = Eintrag(e, 2 + j);
+                if (inhalt.trimmed().isEmpty())
+                    continue;
+                QString titel = Eintrag(e, 4 + j);
                 if (titel.isEmpty())
-                    titel = QStringLiteral("Info");
-                ObjDataTyp &o = neu(28, infotext, 0, r.L + d, r.T + 0.16);
+                    titel = j == 0 ? QStringLiteral("Info") : QStringLiteral("Link");
+                ObjDataTyp &o = neu(28 + j, inhalt, 0, r.L + d, r.T + 0.16);
                 o.PktCap = titel;
-                o.Farbe = daten[0];
-                o.HFarbe = daten[2];
-                o.HDeck = Deckkraft(daten[4]);
+                o.Farbe = daten[size_t(j)];
+                o.HFarbe = daten[size_t(2 + j)];
+                o.HDeck = Deckkraft(daten[size_t(4 + j)]);
                 d += std::max(titel.size() * 0.01, 0.06);
-            }
-            const QString ziel = Eintrag(e, 3);
-            if (!ziel.trimmed().isEmpty()) {
-                QString titel = Eintrag(e, 5);
-                if (titel.isEmpty())
-                    titel = QStringLiteral("Link");
-                ObjDataTyp &o = neu(29, ziel, 0, r.L + d, r.T + 0.16);
-                o.PktCap = titel;
-                o.Farbe = daten[1];
-                o.HFarbe = daten[3];
-                o.HDeck = Deckkraft(daten[5]);
             }
 
             const bool bildAntworten = q.Untertyp == 1;
