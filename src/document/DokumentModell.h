@@ -197,6 +197,21 @@ struct HeaderDataTyp
     void TabelleLeeren();
 };
 
+// The cover state Abgedeckt of an object. The learning view knows only
+// covered and uncovered; an exercise run keeps its query states in the same
+// field. The values are those the program has always held in memory.
+enum AbgedecktWert : int {
+    abgAbgedeckt = -1,             // covered: the blue card with "?" or the number
+    abgAufgedeckt = 0,             // uncovered; in a run: solved or not asked, content visible
+    abgAusstehend = -5,            // in a run: still to be answered (target point with its number)
+    abgFalschGeschlossen = -6,     // question answered wrongly and closed (questions, multiple choice)
+    abgOhneRueckmeldung = -4,      // closed without feedback (circle with "X")
+    abgFehlversuch = -3,           // closed after a failed attempt (red cross)
+    abgGeloest = -2,               // solved (green tick)
+    abgVerbindbar = 5,             // cross matching: element waiting to be connected
+    abgMarkiert = 7,               // find words: spot marked by the user
+};
+
 struct ObjDataTyp
 {
     double Sx = 0, Sy = 0;
@@ -219,7 +234,7 @@ struct ObjDataTyp
     Farbwert HFarbe = 0;
     int HDeck = 0;
     int LinieDicke = 0;
-    int Abgedeckt = -1;                 // not stored: -1 covered, 0 uncovered
+    int Abgedeckt = abgAbgedeckt;       // not stored: AbgedecktWert
     int AnzeigeNummer = -1;             // not stored
     int FrageNummer = -1;
     int AntwortAnz = 0;

@@ -8,7 +8,6 @@
 // The window turns its events into MausDruck / MausBewegung / MausLos (in
 // ViewBitmap pixels) and repaints when the answer says so.
 
-#include "app/settings/Einstellungen.h"
 #include "learnview/Lernansicht.h"
 #include "learnview/Werkzeuge.h"
 

@@ -12,6 +12,8 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+
 namespace kalumo {
 
 // The tools (Werkzeug).
@@ -35,6 +37,18 @@ enum WerkzeugNr : int {
     wzDreieck = 17,
     wzDreieckGefuellt = 18,
     wzBereich = 19,
+};
+
+inline constexpr int kStempelAnzahl = 10;
+
+// One character (of the symbol font) and one font per stamp symbol.
+struct SymbolstempelTyp
+{
+    QString Zeichen = QString::fromUtf8("üû«JKL+-rf");
+    std::array<QString, kStempelAnzahl> Fontname = {
+        QStringLiteral("Wingdings"), QStringLiteral("Wingdings"), QStringLiteral("Wingdings"),
+        QStringLiteral("Wingdings"), QStringLiteral("Wingdings"), QStringLiteral("Wingdings"),
+        QStringLiteral("Arial"), QStringLiteral("Arial"), QStringLiteral("Arial"), QStringLiteral("Arial")};
 };
 
 constexpr bool IstForm(int werkzeug) { return werkzeug >= wzLinie && werkzeug <= wzDreieckGefuellt; }

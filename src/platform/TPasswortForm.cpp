@@ -1,6 +1,6 @@
 #include "platform/TPasswortForm.h"
 
-#include "platform/Dialogknoepfe.h"
+#include "platform/QtDialogknoepfe.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -10,6 +10,7 @@
 // A folder is stored with a trailing '/'.
 
 #include "document/DokumentModell.h"
+#include "learnview/Werkzeuge.h"
 #include "platform/Einstellungsspeicher.h"
 
 #include <QString>
@@ -102,7 +103,6 @@ inline constexpr char kTBBenutzerPraefix[] = "KALUMO-LX";
 inline constexpr int kNotenAnzahl = 5;
 inline constexpr int kPunkteAnzahl = 15;
 inline constexpr int kTafelSchriftgroessen = 4;
-inline constexpr int kStempelAnzahl = 10;
 inline constexpr int kVerknuepfungsAnzahl = 3;
 
 // Where the program finds its files and where it may write.
@@ -235,16 +235,6 @@ struct EditorSchriftTyp
     QString FontName = QStringLiteral("Arial");
     int FontSize = 10;
     bool FontFett = false;
-};
-
-// One character (of the symbol font) and one font per stamp symbol.
-struct SymbolstempelTyp
-{
-    QString Zeichen = QString::fromUtf8("üû«JKL+-rf");
-    std::array<QString, kStempelAnzahl> Fontname = {
-        QStringLiteral("Wingdings"), QStringLiteral("Wingdings"), QStringLiteral("Wingdings"),
-        QStringLiteral("Wingdings"), QStringLiteral("Wingdings"), QStringLiteral("Wingdings"),
-        QStringLiteral("Arial"), QStringLiteral("Arial"), QStringLiteral("Arial"), QStringLiteral("Arial")};
 };
 
 // Only from config.ini, section "Proxy"; not a user setting.

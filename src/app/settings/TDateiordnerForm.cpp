@@ -1,6 +1,6 @@
 #include "app/settings/TDateiordnerForm.h"
 
-#include "platform/Dialogknoepfe.h"
+#include "platform/QtDialogknoepfe.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "app/settings/TVerknuepfungsfelderForm.h"
 
-#include "platform/Dialogknoepfe.h"
+#include "platform/QtDialogknoepfe.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,0 +1,56 @@
+# Fails the build when window-free code reaches a layer it must not:
+#  - a Qt Widgets or Qt PrintSupport header in a file that is not a window
+#    class (T*.h/.cpp) or a Qt adapter (Qt*.h/.cpp);
+#  - an include of a project folder that the library's DEPENDS do not allow.
+# Called with -DQUELLORDNER=src -DSCHICHTEN="folder=allowed,…|…" -DWIDGETKOEPFE="dir|dir"
+cmake_minimum_required(VERSION 3.25)
+
+string(REPLACE "|" ";" SCHICHTEN "${SCHICHTEN}")
+string(REPLACE "|" ";" WIDGETKOEPFE "${WIDGETKOEPFE}")
+
+set(fehler "")
+foreach(eintrag IN LISTS SCHICHTEN)
+  if(eintrag STREQUAL "")
+    continue()
+  endif()
+  string(REPLACE "=" ";" teile "${eintrag}")
+  list(GET teile 0 ordner)
+  list(GET teile 1 erlaubt)
+  string(REPLACE "," ";" erlaubt "${erlaubt}")
+  file(GLOB dateien "${QUELLORDNER}/${ordner}/*.h" "${QUELLORDNER}/${ordner}/*.cpp")
+  foreach(datei IN LISTS dateien)
+    get_filename_component(n "${datei}" NAME)
+    # window classes, Qt adapters and the program's main are not window-free code
+    if(n MATCHES "^(T[A-Z]|Qt[A-Z])" OR n STREQUAL "main.cpp")
+      continue()
+    endif()
+    file(STRINGS "${datei}" zeilen REGEX "^[ \t]*#[ \t]*include")
+    foreach(z IN LISTS zeilen)
+      if(z MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+        set(kopf "${CMAKE_MATCH_1}")
+        if(kopf MATCHES "^(QtWidgets|QtPrintSupport)/")
+          list(APPEND fehler "${datei}: ${kopf} (Qt Widgets in window-free code)")
+        else()
+          foreach(w IN LISTS WIDGETKOEPFE)
+            if(NOT kopf MATCHES "/" AND EXISTS "${w}/${kopf}")
+              list(APPEND fehler "${datei}: <${kopf}> (Qt Widgets in window-free code)")
+            endif()
+          endforeach()
+        endif()
+      elseif(z MATCHES "#[ \t]*include[ \t]*\"([^\"]+)/([^\"/]+)\"")
+        # the folder of the included file must be one the library may use
+        set(ziel "${CMAKE_MATCH_1}")
+        list(FIND erlaubt "${ziel}" stelle)
+        if(stelle EQUAL -1 AND EXISTS "${QUELLORDNER}/${ziel}")
+          string(REPLACE ";" ", " liste "${erlaubt}")
+          list(APPEND fehler "${datei}: \"${ziel}/${CMAKE_MATCH_2}\" (folder ${ordner} may use only: ${liste})")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(fehler)
+  list(JOIN fehler "\n  " text)
+  message(FATAL_ERROR "Layer check failed:\n  ${text}")
+endif()
