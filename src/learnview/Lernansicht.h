@@ -86,6 +86,10 @@ public:
     bool AbfrageGeordnet = false;      // exercise shows the targets in order
     int AktAbfrageObjekt = -1;         // the field being asked in the one-at-a-time mode
     int AktFrageNummer = -1;           // current question of the question types
+    // Multiple-choice exercise: the object whose card point an object takes
+    // (answer texts, kinds 25 and 27, move with their shuffled tick boxes);
+    // empty or -1 where nothing moves.
+    std::vector<int> Antwortzuordnung;
     int GapFontOffset = 0;             // added to the font of gaps and tokens; set by the layouts
     bool GitterAnzeigen = false;       // object editor grid option
     int AusgewaehltesObjekt = -1;      // the object the object editor shows

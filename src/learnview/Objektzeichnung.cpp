@@ -234,9 +234,16 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
 
     // 5. leader line
     const QPoint anker(Runden(o.Sx * k.W), Runden(o.Sy * k.H));
-    // 7. card point (the exercise moves the card point of kinds 25 and 27
-    // to the object it assigned; that happens in the exercise overlay)
-    const QPoint punkt(Runden(o.Kx * k.W), Runden(o.Ky * k.H));
+    // 7. card point; during an exercise the answer texts (kinds 25 and 27)
+    // stand at the card point of the object their tick box was assigned to
+    QPoint punkt(Runden(o.Kx * k.W), Runden(o.Ky * k.H));
+    if (UebungLaeuft && (typ == 25 || typ == 27) && size_t(index) < Antwortzuordnung.size()) {
+        const int ziel = Antwortzuordnung[size_t(index)];
+        if (ziel >= 0 && ziel < int(m_dok.Objekte.size())) {
+            const ObjDataTyp &z = m_dok.Objekte[size_t(ziel)];
+            punkt = QPoint(Runden(z.Kx * k.W), Runden(z.Ky * k.H));
+        }
+    }
     if (o.Sline == 1 && k.Ausgewaehlt)
         AnkerMarkierung(p, anker);
     if (o.Sline == 1 && opt.LinieZeichnen && opt.Zweck != rpAnswers)

@@ -145,25 +145,7 @@ void jedeEinstellung(E &e, F &&f)
     f(OptTafelanschriebSchriftart, e.TafelanschriebSchriftart);
     for (int i = 0; i < kTafelSchriftgroessen; ++i)
         f(Nummeriert(OptTafelanschriebSchriftgroesse, i + 1), e.TafelanschriebSchriftgroesse[i]);
-    f(UebOptAbfrageModus, e.UebOpt.AbfrageModus);
-    f(UebOptZeitlimit, e.UebOpt.Zeitlimit);
-    f(UebOptZLimitMin, e.UebOpt.ZLimitMin);
-    f(UebOptZLimitSek, e.UebOpt.ZLimitSek);
-    f(UebOptZuordnungRichtig, e.UebOpt.ZuordnungRichtig);
-    f(UebOptZuordnungFalsch, e.UebOpt.ZuordnungFalsch);
-    f(UebOptZuordnungstexte, e.UebOpt.Zuordnungstexte);
-    f(UebOptZuordnungsziele, e.UebOpt.Zuordnungsziele);
-    f(UebOptAnzZeichenVorgeben, e.UebOpt.AnzZeichenVorgeben);
-    f(UebOptFragenZuordnungFalsch, e.UebOptFragen.ZuordnungFalsch);
-    f(UebOptFragenZuordnungstexte, e.UebOptFragen.Zuordnungstexte);
-    f(UebOptFragenZeitlimit, e.UebOptFragen.Zeitlimit);
-    f(UebOptFragenZLimitMin, e.UebOptFragen.ZLimitMin);
-    f(UebOptFragenZLimitSek, e.UebOptFragen.ZLimitSek);
-    f(UebOptFragenZuordnungsziele, e.UebOptFragen.Zuordnungsziele);
-    f(UebOptKorbAbfrageModus, e.UebOptKorb.AbfrageModus);
-    f(UebOptKorbZeitlimit, e.UebOptKorb.Zeitlimit);
-    f(UebOptKorbZLimitMin, e.UebOptKorb.ZLimitMin);
-    f(UebOptKorbZLimitSek, e.UebOptKorb.ZLimitSek);
+    JedeUebEinstellung(e, f);
     f(TBBenutzer, e.Tauschboerse.Benutzer);
     f(TBName, e.Tauschboerse.Name);
     f(TBEmail, e.Tauschboerse.Email);

@@ -10,6 +10,7 @@
 // A folder is stored with a trailing '/'.
 
 #include "document/DokumentModell.h"
+#include "exercise/Uebungseinstellungen.h"
 #include "learnview/Werkzeuge.h"
 #include "platform/Einstellungsspeicher.h"
 
@@ -59,25 +60,6 @@ inline constexpr char OptRueckmeldungMCFalschText[] = "Opt-Uebungsrueckmeldung-M
 inline constexpr char OptRueckmeldungMCFehlendText[] = "Opt-Uebungsrueckmeldung-MCFehlendText";
 inline constexpr char OptTafelanschriebSchriftart[] = "Opt-TafelanschriebSchriftart";
 inline constexpr char OptTafelanschriebSchriftgroesse[] = "Opt-TafelanschriebSchriftgroesse";   // + 1 .. 4
-inline constexpr char UebOptAbfrageModus[] = "UebOpt-AbfrageModus";
-inline constexpr char UebOptZeitlimit[] = "UebOpt-Zeitlimit";
-inline constexpr char UebOptZLimitMin[] = "UebOpt-ZLimitMin";
-inline constexpr char UebOptZLimitSek[] = "UebOpt-ZLimitSek";
-inline constexpr char UebOptZuordnungRichtig[] = "UebOpt-ZuordnungRichtig";
-inline constexpr char UebOptZuordnungFalsch[] = "UebOpt-ZuordnungFalsch";
-inline constexpr char UebOptZuordnungstexte[] = "UebOpt-Zuordnungstexte";
-inline constexpr char UebOptZuordnungsziele[] = "UebOpt-Zuordnungsziele";
-inline constexpr char UebOptAnzZeichenVorgeben[] = "UebOpt-AnzZeichenVorgeben";
-inline constexpr char UebOptFragenZuordnungFalsch[] = "UebOptFragen-ZuordnungFalsch";
-inline constexpr char UebOptFragenZuordnungstexte[] = "UebOptFragen-Zuordnungstexte";
-inline constexpr char UebOptFragenZeitlimit[] = "UebOptFragen-Zeitlimit";
-inline constexpr char UebOptFragenZLimitMin[] = "UebOptFragen-ZLimitMin";
-inline constexpr char UebOptFragenZLimitSek[] = "UebOptFragen-ZLimitSek";
-inline constexpr char UebOptFragenZuordnungsziele[] = "UebOptFragen-Zuordnungsziele";
-inline constexpr char UebOptKorbAbfrageModus[] = "UebOptKorb-AbfrageModus";
-inline constexpr char UebOptKorbZeitlimit[] = "UebOptKorb-Zeitlimit";
-inline constexpr char UebOptKorbZLimitMin[] = "UebOptKorb-ZLimitMin";
-inline constexpr char UebOptKorbZLimitSek[] = "UebOptKorb-ZLimitSek";
 inline constexpr char TBBenutzer[] = "TB-Benutzer";
 inline constexpr char TBName[] = "TB-Name";
 inline constexpr char TBEmail[] = "TB-Email";
@@ -186,40 +168,6 @@ struct UebungsrueckmeldungTyp
     QString MCFehlendText = QStringLiteral("Fehlend:");
 };
 
-// Exercise settings of assignment and cloze documents ("UebOpt-...").
-struct UebOptTyp
-{
-    int AbfrageModus = 0;
-    int Zeitlimit = 0;
-    QString ZLimitMin = QStringLiteral("3");
-    QString ZLimitSek = QStringLiteral("0");
-    int ZuordnungRichtig = 0;
-    int ZuordnungFalsch = 0;
-    int Zuordnungstexte = 1;
-    int Zuordnungsziele = 1;
-    bool AnzZeichenVorgeben = false;
-};
-
-// Exercise settings of question documents ("UebOptFragen-...").
-struct UebOptFragenTyp
-{
-    int ZuordnungFalsch = 0;
-    int Zuordnungstexte = 1;
-    int Zeitlimit = 0;
-    QString ZLimitMin = QStringLiteral("3");
-    QString ZLimitSek = QStringLiteral("0");
-    int Zuordnungsziele = 1;
-};
-
-// Exercise settings of cluster documents ("UebOptKorb-...").
-struct UebOptKorbTyp
-{
-    int AbfrageModus = 0;
-    int Zeitlimit = 0;
-    QString ZLimitMin = QStringLiteral("3");
-    QString ZLimitSek = QStringLiteral("0");
-};
-
 // Exchange access ("TB-...").
 struct TauschboerseTyp
 {
@@ -261,7 +209,9 @@ struct AenderbarTyp
     bool ProtokollderletztenUebung = true;   // "&Protokoll der letzten Übung..."
 };
 
-struct EinstellungenTyp
+// The user settings include the values of the exercise settings dialogs
+// (UebOpt, UebOptFragen, UebOptKorb persist; see exercise/Uebungseinstellungen.h).
+struct EinstellungenTyp : UebDialogeTyp
 {
     // menu "Optionen"
     bool Sound = true;                      // "Opt-Sound"
@@ -288,10 +238,6 @@ struct EinstellungenTyp
     UebungsrueckmeldungTyp Rueckmeldung;
     QString TafelanschriebSchriftart = QStringLiteral("Arial");
     std::array<int, kTafelSchriftgroessen> TafelanschriebSchriftgroesse = {18, 36, 54, 72};
-
-    UebOptTyp UebOpt;
-    UebOptFragenTyp UebOptFragen;
-    UebOptKorbTyp UebOptKorb;
 
     TauschboerseTyp Tauschboerse;
     SeitenVorgaben Seite;                   // "Dok-SeitRatioArt", "-Breite", "-Hoehe"

@@ -98,7 +98,7 @@ TEST(Einstellungen, LeererSpeicherLaesstDieVorgabenDerTabelle)
         "Opt-Uebungsrueckmeldung-RichtigText=3:Richtig!", "Opt-Uebungsrueckmeldung-FalschText=3:Falsch!",
         "Opt-Uebungsrueckmeldung-MCRichtigText=3:Richtig:", "Opt-Uebungsrueckmeldung-MCFalschText=3:Falsch:",
         "Opt-Uebungsrueckmeldung-MCFehlendText=3:Fehlend:", "Opt-TafelanschriebSchriftart=3:Arial",
-        "UebOpt-AbfrageModus=1:0", "UebOpt-Zeitlimit=1:0", "UebOpt-ZLimitMin=3:3", "UebOpt-ZLimitSek=3:0",
+        "UebOpt-AbfrageModus=1:0", "UebOpt-ZeitLimit=1:0", "UebOpt-ZLimitMin=3:3", "UebOpt-ZLimitSek=3:0",
         "UebOpt-ZuordnungRichtig=1:0", "UebOpt-ZuordnungFalsch=1:0", "UebOpt-Zuordnungstexte=1:1",
         "UebOpt-Zuordnungsziele=1:1", "UebOpt-AnzZeichenVorgeben=0:false",
         "UebOptFragen-ZuordnungFalsch=1:0", "UebOptFragen-Zuordnungstexte=1:1", "UebOptFragen-Zeitlimit=1:0",
@@ -156,7 +156,7 @@ TEST_F(XdgTest, EinstellungenUeberstehenSpeichernUndLadenMitDerIniDatei)
 TEST(Einstellungen, NurVorhandeneWerteWerdenUebernommenUndNamenSindUnabhaengigVonDerSchreibweise)
 {
     EinstellungsspeicherImSpeicher s;
-    s.setzen("UebOpt-ZeitLimit", 1);          // spelled as an older version wrote it
+    s.setzen("UEBOPT-ZEITLIMIT", 1);          // any spelling is the same value
     s.setzen("opt-sound", false);
     s.setzen("Opt-ProtOrdner", "/home/lehrer/protokolle");   // typed without trailing separator
     s.setzen("TB-Benutzer", "KALUMO-LX-00000000000000000001");
