@@ -1,0 +1,165 @@
+// kalumo-tool exercise and normtext: every example runs with its action
+// file to the expected counters, the same seed gives the same bytes, and
+// wrong calls are told apart from refused runs.
+
+#include "document/DokumentDateien.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Lauf
+{
+    int code = -1;
+    QByteArray aus, fehler;
+};
+
+Lauf werkzeug(const QStringList &argumente, const QByteArray &eingabe = {})
+{
+    QProcess p;
+    p.start(QStringLiteral(KALUMO_TOOL), argumente);
+    if (!eingabe.isNull()) {
+        p.write(eingabe);
+        p.closeWriteChannel();
+    }
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString beispiel(const char *name)
+{
+    return QDir(QStringLiteral(KALUMO_BEISPIELE)).filePath(QString::fromUtf8(name) + QStringLiteral(".kal"));
+}
+
+QString aktionen(const char *name)
+{
+    return QDir(QStringLiteral(KALUMO_UEBUNGSAKTIONEN)).filePath(QString::fromUtf8(name) + QStringLiteral(".json"));
+}
+
+} // namespace
+
+TEST(Uebungsbefehl, JedesBeispielMitSeinerAktionsdatei)
+{
+    struct Fall
+    {
+        const char *name;
+        const char *einstellungen;   // empty: the document's own
+        const char *richtig, *falsch, *quote;
+        int offen;
+        int beurteilt;               // actions that were judged
+    };
+    const Fall faelle[] = {
+        {"Blütenpflanze", "", "5", "1", "83.3 %", 0, 6},
+        {"C-Test Jahreszeiten", "", "14", "0", "100.0 %", 0, 14},
+        {"Cluster Tiere", "", "8", "1", "88.9 %", 0, 9},
+        {"Einzelfragen Hauptstädte", "1,0,0,1,1,0,0,0,180,0", "3", "1", "75.0 %", 0, 4},
+        {"Kreuzworträtsel", "", "8", "1", "88.9 %", 0, 9},
+        {"Kreuzzuordnung Länder", "", "6", "1", "85.7 %", 0, 7},
+        {"Lückentext Rhein", "1,0,0,0,1,1,3,0,180,1", "4", "2", "66.7 %", 0, 1},
+        {"Lückentext Wald mit Falschwörtern", "1,0,1,1,1,1,0,0,180,0", "5", "1", "83.3 %", 0, 6},
+        {"Multiple Choice Formen und Tiere", "1,0,1,1,1,0,0,0,180,0", "2.00", "1.00", "66.7 %", 0, 3},
+        {"Tabelle Formen", "", "8", "1", "88.9 %", 0, 9},
+        {"Wörter finden Namenwörter", "", "3", "1", "50.0 %", 0, 1},
+    };
+    // every example has its action file
+    EXPECT_EQ(QDir(QStringLiteral(KALUMO_BEISPIELE)).entryList({"*.kal"}).size(), int(std::size(faelle)));
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        QStringList a = {"exercise", beispiel(f.name), "--seed", "5", "--start", "2024-03-01 08:00:00",
+                         "--actions", aktionen(f.name)};
+        if (*f.einstellungen)
+            a << "--settings" << QString::fromLatin1(f.einstellungen);
+        const Lauf l = werkzeug(a);
+        ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+        const QJsonObject o = QJsonDocument::fromJson(l.aus).object();
+        EXPECT_TRUE(o["refused"].isNull());
+        const QJsonObject lauf = o["run"].toObject();
+        EXPECT_EQ(lauf["RichtigText"].toString(), f.richtig);
+        EXPECT_EQ(lauf["FalschText"].toString(), f.falsch);
+        EXPECT_EQ(lauf["QuoteText"].toString(), QString::fromUtf8(f.quote));
+        EXPECT_EQ(lauf["OffenePositionen"].toInt(), f.offen);
+        EXPECT_EQ(lauf["EndeGrund"].toInt(), 1);
+        int beurteilt = 0;
+        for (const QJsonValue &v : o["actions"].toArray())
+            beurteilt += v.toObject()["judged"].toBool() ? 1 : 0;
+        EXPECT_EQ(beurteilt, f.beurteilt);
+        EXPECT_FALSE(o["start"]["queries"].toArray().isEmpty() && QString(f.name) != "Wörter finden Namenwörter");
+        // the same seed and start once more: the same bytes
+        EXPECT_EQ(werkzeug(a).aus, l.aus);
+    }
+}
+
+TEST(Uebungsbefehl, AusgabeUndAktionen)
+{
+    const QByteArray skript = R"([{"drop": [0, 1]}, {"drop": [9, 1]}, {"wait": 1000}, {"abort": true}, {"drop": [0, 0]}])";
+    const Lauf l = werkzeug({"exercise", beispiel("Blütenpflanze"), "--settings", "1,0,1,1,0,0,0,1,60,0", "--name",
+                             "Anna", "--actions", "-"},
+                            skript);
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(l.aus).object();
+    const QJsonArray a = o["actions"].toArray();
+    ASSERT_EQ(a.size(), 5);
+    auto aktion = [&](int i) { return a[i].toObject(); };
+    EXPECT_EQ(aktion(0)["right"], QJsonValue(false));
+    EXPECT_TRUE(aktion(1)["ignored"].toBool());          // no card shows object 9
+    EXPECT_TRUE(aktion(2)["right"].isNull());
+    EXPECT_FALSE(aktion(2)["ignored"].toBool());
+    EXPECT_FALSE(aktion(3)["ignored"].toBool());
+    EXPECT_TRUE(aktion(4)["ignored"].toBool());          // after the abort
+    // the start: five cards, targets numbered in order, position 1 closed with a red cross afterwards
+    const QJsonObject start = o["start"].toObject();
+    EXPECT_EQ(start["elements"].toArray().size(), 5);
+    EXPECT_EQ(start["elements"][0]["kind"].toString(), "card");
+    EXPECT_EQ(start["queries"].toArray().size(), 5);
+    const QJsonObject objekt = start["objects"][0].toObject();
+    EXPECT_EQ(objekt.keys().size(), 11);
+    EXPECT_EQ(objekt["Abgedeckt"].toInt(), -5);
+    EXPECT_EQ(objekt["AnzeigeNummer"].toInt(), 1);
+    // after the abort: the learning view, no elements
+    EXPECT_TRUE(o["end"]["elements"].toArray().isEmpty());
+    EXPECT_EQ(o["end"]["objects"][1]["Abgedeckt"].toInt(), 0);
+    EXPECT_EQ(o["run"]["RestZeit"].toInt(), 59);
+    EXPECT_EQ(o["run"]["FalschText"].toString(), "1");
+}
+
+TEST(Uebungsbefehl, AbweisungUndFalscherAufruf)
+{
+    QTemporaryDir tmp;
+    kalumo::Dokument dok;
+    kalumo::NeuesDokument(dok);
+    dok.Basisbild = QImage(40, 30, QImage::Format_RGBA8888);
+    dok.Basisbild.fill(Qt::white);
+    kalumo::ObjektHinzufuegen(dok, kalumo::objFixeBeschriftung, 1, "nur Text", 0, 1, 0.5, 0.5, -1);
+    kalumo::StderrMeldungen m;
+    kalumo::EinfacheDokumentDienste d(m);
+    const QString ohne = tmp.filePath("ohne.kal");
+    ASSERT_TRUE(kalumo::DokumentSchreiben(dok, d, ohne, false));
+    const Lauf abgewiesen = werkzeug({"exercise", ohne});
+    EXPECT_EQ(abgewiesen.code, 1);
+    EXPECT_EQ(QJsonDocument::fromJson(abgewiesen.aus).object()["refused"].toString(),
+              QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
+
+    EXPECT_EQ(werkzeug({"exercise"}).code, 2);
+    EXPECT_EQ(werkzeug({"exercise", ohne, "--settings", "1,2,3"}).code, 2);
+    EXPECT_EQ(werkzeug({"exercise", ohne, "--start", "gestern"}).code, 2);
+    EXPECT_EQ(werkzeug({"exercise", beispiel("Blütenpflanze"), "--actions", "-"}, "[{\"fliegen\": 1}]").code, 2);
+    EXPECT_EQ(werkzeug({"exercise", beispiel("Blütenpflanze"), "--actions", "-"}, "kein json").code, 2);
+    EXPECT_EQ(werkzeug({"exercise", tmp.filePath("fehlt.kal")}).code, 1);
+}
+
+TEST(Uebungsbefehl, Normtext)
+{
+    // Windows-1252 in and out: "ä" is 0xE4
+    const Lauf l = werkzeug({"normtext"}, QByteArray("  Haus-\r\nbau und Nord-\r\nAmerika,\r\n \xE4rger \r\n"));
+    ASSERT_EQ(l.code, 0);
+    EXPECT_EQ(l.aus, QByteArray("Hausbau und Nord-Amerika, \xE4rger"));
+    EXPECT_EQ(werkzeug({"normtext", "zu viel"}).code, 2);
+}
