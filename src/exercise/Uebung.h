@@ -125,6 +125,8 @@ public:
     const std::vector<AbfrageEintrag> &AbfrageListe() const { return m_liste; }
     const std::vector<UebElement> &Elemente() const { return m_elemente; }
     const UebElement *Element(int kennung) const;
+    // The topmost visible element at a panel point (its Kennung), -1 none.
+    int ElementBei(QPoint p) const;
     QString Anweisung() const;
     const RueckmeldungsAnzeige &Rueckmeldung() const { return m_rueckmeldung; }
     StatusAnzeige Status() const;
@@ -199,7 +201,6 @@ private:
     void AktuellesZeigen();
     int ElementHinzufuegen(UebElement e);
     UebElement *ElementVon(int kennung);
-    int ElementBei(QPoint p) const;
     void ElementFreigeben(int kennung);
     void AlleKartenVerstecken();
     QRect KartenRechteck(const UebElement &e) const;

@@ -12,6 +12,21 @@ const UebElement *Sichtbares(const Uebung &u, ElementArt art, int objekt)
     return nullptr;
 }
 
+// A point where the element is not covered by another one: its middle when
+// that is free, else the first free point, from the right edge leftwards
+// (piles of cards overlap at their left).
+QPoint Griffpunkt(const Uebung &u, const UebElement &e)
+{
+    const QRect &r = e.Rechteck;
+    if (u.ElementBei(r.center()) == e.Kennung)
+        return r.center();
+    for (int x = r.right() - 2; x > r.left(); x -= 4)
+        for (int y = r.center().y(); y > r.top(); y -= 4)
+            if (u.ElementBei(QPoint(x, y)) == e.Kennung)
+                return QPoint(x, y);
+    return r.center();
+}
+
 Aktionsergebnis Klicken(Uebung &u, const UebElement *e)
 {
     Aktionsergebnis r;
@@ -19,7 +34,7 @@ Aktionsergebnis Klicken(Uebung &u, const UebElement *e)
         r.Ignoriert = true;
         return r;
     }
-    const QPoint p = e->Rechteck.center();
+    const QPoint p = Griffpunkt(u, *e);
     const bool gedrueckt = u.MausDruck(p, Maustaste::Links);
     u.MausLos(p, Maustaste::Links);
     r.Urteil = u.LetzteEntscheidung();
@@ -35,7 +50,7 @@ Aktionsergebnis Ziehen(Uebung &u, const UebElement *karte, QPoint obenLinks, Mau
         r.Ignoriert = true;
         return r;
     }
-    const QPoint griff = karte->Rechteck.center();
+    const QPoint griff = Griffpunkt(u, *karte);
     const QPoint versatz = griff - karte->Rechteck.topLeft();
     if (!u.MausDruck(griff, Maustaste::Links)) {
         r.Ignoriert = true;
