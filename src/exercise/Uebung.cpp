@@ -406,6 +406,23 @@ void Uebung::ZieleVorbereiten()
         if ((o.Typ == objAbfrageBild || o.Typ == 32 || o.Typ == 53) && !m_bildCaps.count(i))
             m_bildCaps[i] = o.Cap;
     }
+    // cluster images without a key got a random one from the layout; the
+    // run draws its own, so that a run with the same seed repeats itself
+    // (the cell keeps the caption it is matched by)
+    if (m_dok.Kopf.DokTyp == dokCluster)
+        for (int i = 0; i < int(m_dok.Objekte.size()); ++i) {
+            ObjDataTyp &o = m_dok.Objekte[size_t(i)];
+            if (o.Typ != 43 || !o.BildKenn.trimmed().isEmpty() || o.KorbZeile < 0 || o.KorbSpalte < 0
+                || o.KorbZeile >= kTabelleMaxZeilen || o.KorbSpalte >= kTabelleMaxSpalten)
+                continue;
+            lueckentabellearrtyp &zelle = m_dok.Kopf.LueckenTabelle[size_t(o.KorbZeile)][size_t(o.KorbSpalte)];
+            if (zelle.KartenIndex != i)
+                continue;
+            ObjDataTyp bild = o;
+            bild.Typ = objAbfrageBild;
+            o.Cap = Bildkennung(bild, m_zufall);
+            zelle.Text = o.Cap;
+        }
     m_liste = AbfrageListeAufbauen(m_dok, m_einst, m_zufall);
     const bool kreuz = m_dok.Kopf.DokTyp == dokKreuzZuordnung;
     int nummer = 0;
@@ -623,7 +640,7 @@ void Uebung::ZurLernansicht()
     }
     // the images get their own captions back
     for (const auto &[index, cap] : m_bildCaps)
-        if (index < int(m_dok.Objekte.size()))
+        if (index >= 0 && index < int(m_dok.Objekte.size()))
             m_dok.Objekte[size_t(index)].Cap = cap;
     m_bildCaps.clear();
     m_laeuft = false;

@@ -615,3 +615,32 @@ TEST(UebungTypen, WoerterFindenVierzigProzent)
     // the repetition is never offered for find words
     EXPECT_FALSE(t.u->WiederholungMoeglich());
 }
+
+TEST(UebungTypen, ClusterBilderOhneKennungSindEinzigartigUndWiederholbar)
+{
+    Dokument dok = Beispiel(QStringLiteral("Cluster Tiere.kal"));
+    for (auto &zeile : dok.Kopf.LueckenTabelle)
+        for (lueckentabellearrtyp &c : zeile)
+            if (c.Art == 3)
+                c.BildKenn.clear();
+    TextLayoutsNeuAufbauen(dok, QStringLiteral("Arial"), QSize(1024, 700), numGeordnet);
+    QStringList kennungen[2];
+    for (int runde = 0; runde < 2; ++runde) {
+        Testlauf t(dok);
+        ASSERT_TRUE(t.Starten(Einst()));
+        for (int k : t.ObjekteVon(43)) {
+            const ObjDataTyp &o = t.dok.Objekte[size_t(k)];
+            kennungen[runde] << o.Cap;
+            EXPECT_TRUE(o.Cap.endsWith(QStringLiteral(" (Zufallskennung für Bild)")));
+            EXPECT_EQ(t.dok.Kopf.LueckenTabelle[size_t(o.KorbZeile)][size_t(o.KorbSpalte)].Text, o.Cap);
+        }
+        // each image fits its own basket only
+        const auto bilder = t.ObjekteVon(43);
+        ASSERT_EQ(bilder.size(), 2u);
+        EXPECT_EQ(KarteInKorb(*t.u, bilder[0], t.dok.Objekte[size_t(bilder[0])].KorbSpalte + 1).Urteil.Richtig,
+                  std::optional<bool>(true));
+    }
+    // the same seed draws the same keys
+    EXPECT_EQ(kennungen[0], kennungen[1]);
+    EXPECT_NE(kennungen[0][0], kennungen[0][1]);
+}
