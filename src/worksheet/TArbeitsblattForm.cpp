@@ -120,7 +120,7 @@ void TArbeitsblattForm::aufbauen()
     auto *haupt = new QHBoxLayout(this);
     auto *linksBox = new QScrollArea(this);
     linksBox->setWidgetResizable(true);
-    linksBox->setFixedWidth(330);
+    linksBox->setFixedWidth(390);
     auto *links = new QWidget(linksBox);
     auto *spalte = new QVBoxLayout(links);
     linksBox->setWidget(links);
