@@ -309,7 +309,7 @@ QString Schiebepuzzle::ZeitText(qint64 jetzt) const
 
 QString Schiebepuzzle::StatusText(qint64 jetzt) const
 {
-    const QString abstand = QStringLiteral("     ");
+    const QString abstand = QStringLiteral("   ");
     return QStringLiteral("Richtig: ") + RichtigText() + QLatin1Char(' ') + VonText() + abstand
         + QStringLiteral("Falsch: ") + FalschText() + abstand + QStringLiteral("Lösungsquote: ") + QuoteText()
         + abstand + QStringLiteral("Züge: ") + ZuegeText() + abstand + QStringLiteral("Benötigte Zeit: ")

@@ -1,14 +1,17 @@
 #pragma once
 // Fixtures of the sliding puzzle tests: a random source that plays a script,
-// and a picture whose tiles are told apart by colour.
+// a picture whose tiles are told apart by colour, and messages that let a
+// test look at the window while one is shown.
 
 #include "exercise/Schiebepuzzle.h"
+#include "platform/Meldungen.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 
 #include <deque>
+#include <functional>
 
 namespace kalumo::test {
 
@@ -71,6 +74,19 @@ inline QImage Zellbild(int n, int breite, int hoehe)
     }
     return bild;
 }
+
+// Records messages and lets a test look at the window while one is shown.
+class BeobachteteMeldungen : public SkriptMeldungen
+{
+public:
+    std::function<void(const QString &)> BeiInformation;
+    void Information(const QString &text) override
+    {
+        if (BeiInformation)
+            BeiInformation(text);
+        SkriptMeldungen::Information(text);
+    }
+};
 
 inline bool FarbeNahe(QColor a, QColor b, int toleranz = 24)
 {

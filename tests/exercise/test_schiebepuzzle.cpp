@@ -333,7 +333,7 @@ TEST(Schiebepuzzle, StatuszeileMitQuoteUndUhr)
     for (const auto &[jetzt, text] : zeiten)
         EXPECT_EQ(b.ZeitText(jetzt), text) << jetzt;
 
-    EXPECT_EQ(b.StatusText(4000), "Richtig: 14 von  16     Falsch: 2     Lösungsquote: 87.5 %     Züge: 0     "
+    EXPECT_EQ(b.StatusText(4000), "Richtig: 14 von  16   Falsch: 2   Lösungsquote: 87.5 %   Züge: 0   "
                                   "Benötigte Zeit: 00:03");
 }
 

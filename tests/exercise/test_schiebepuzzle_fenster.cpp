@@ -24,19 +24,6 @@ using namespace kalumo::test;
 
 namespace {
 
-// Records messages and lets a test look at the window while one is shown.
-class BeobachteteMeldungen : public SkriptMeldungen
-{
-public:
-    std::function<void(const QString &)> BeiInformation;
-    void Information(const QString &text) override
-    {
-        if (BeiInformation)
-            BeiInformation(text);
-        SkriptMeldungen::Information(text);
-    }
-};
-
 struct Aufbau
 {
     BeobachteteMeldungen meldungen;
@@ -93,7 +80,7 @@ TEST(TSchiebepuzzle, NurNachbarnMitDerMausBisZumGanzenBild)
     for (int teil = 0; teil < 9; ++teil)
         haende += a.puzzle.Teil(teil)->cursor().shape() == Qt::PointingHandCursor;
     EXPECT_EQ(haende, 2); // above and right of the hole in the corner
-    EXPECT_EQ(a.status.text(), "Richtig: 6 von  9     Falsch: 3     Lösungsquote: 66.7 %     Züge: 0     "
+    EXPECT_EQ(a.status.text(), "Richtig: 6 von  9   Falsch: 3   Lösungsquote: 66.7 %   Züge: 0   "
                                "Benötigte Zeit: 00:00");
 
     // a far tile, or another button, does nothing
