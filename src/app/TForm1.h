@@ -23,6 +23,7 @@
 
 class QLabel;
 class QMenu;
+class QTimer;
 class QScrollArea;
 class QToolButton;
 class QWidget;
@@ -35,6 +36,8 @@ class TLernbild;
 class TWerkzeugleiste;
 class TPasswortForm;
 class Passwortabfrage;
+class TSchiebepuzzle;
+class TSPuzzleOptForm;
 
 class TForm1 : public QMainWindow, private DokumentDienste
 {
@@ -111,6 +114,10 @@ public:
     void Drucken1Click();
     ArbeitsblattOptionen &ArbeitsblattEinstellungen() { return m_arbeitsblatt; }
     TArbeitsblattForm *ArbeitsblattForm() const { return m_arbeitsblattForm; }
+    // "&Schiebepuzzle" (F11): options dialog, then the puzzle on the rendered page.
+    void Schiebepuzzle1Click();
+    TSchiebepuzzle *Schiebepuzzle() const { return m_puzzle; }
+    TSPuzzleOptForm *SPuzzleOptForm() const { return m_puzzleOptForm; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -211,6 +218,9 @@ private:
     TWerkzeugleiste *m_werkzeugleiste = nullptr;
     QLabel *m_startInfoPan = nullptr;
     QWidget *m_uebungPan = nullptr;
+    TSchiebepuzzle *m_puzzle = nullptr;
+    TSPuzzleOptForm *m_puzzleOptForm = nullptr;
+    QTimer *m_uhr = nullptr; // the exercise clock, 100 ms
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;
     QToolButton *m_klappKnopf = nullptr;
