@@ -7,11 +7,16 @@
 #include "app/settings/Einstellungsdialoge.h"
 #include "app/settings/TDateiordnerForm.h"
 #include "app/settings/TVerknuepfungsfelderForm.h"
+#include "exercise/TSPuzzleOptForm.h"
+#include "exercise/TSchiebepuzzle.h"
 #include "learnview/Infofenster.h"
 #include "learnview/TInfoForm.h"
 #include "learnview/TextFlow.h"
 #include "learnview/TextLayouts.h"
+#include "peripheral/TAnsichtDruckForm.h"
 #include "platform/TPasswortForm.h"
+#include "worksheet/Arbeitsblatt.h"
+#include "worksheet/TArbeitsblattForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +28,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
@@ -72,6 +78,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qt
     // the dialogs live from start-up to the end, hidden until needed
     m_infoForm = new TInfoForm(*m_meldungen, *m_dialoge, this);
     m_passwortForm = new TPasswortForm(this);
+    m_puzzleOptForm = new TSPuzzleOptForm(this);
     qApp->installEventFilter(this);
 }
 
@@ -142,6 +149,10 @@ void TForm1::menuesBauen()
     verbinden("Info1", &TForm1::Info1Click);
     verbinden("Dateiordner1", &TForm1::Dateiordner1Click);
     verbinden("Verknuepfungsfelder1", &TForm1::Verknuepfungsfelder1Click);
+    verbinden("ArbeitsblattErstellen1", &TForm1::ArbeitsblattErstellen1Click);
+    verbinden("Drucken1", &TForm1::Drucken1Click);
+    connect(Aktion(QStringLiteral("Druckereinrichtung1")), &QAction::triggered, this, [this] { m_drucker->Einrichten(); });
+    verbinden("Schiebepuzzle1", &TForm1::Schiebepuzzle1Click);
     for (const char *option : {"Tonausgabe1", "Namenseingabe1", "Statusinfo1", "UebErgebAnzeigen1", "AutoProtSpeichern1",
                                "ErgebBestListEintragen1"}) {
         const QString name = QString::fromLatin1(option);
@@ -285,6 +296,17 @@ void TForm1::panelsBauen()
     m_uebungPan = new QWidget(m_lernKartPan);
     m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
     m_uebungPan->hide();
+    // the sliding puzzle fills the exercise panel, 9 pixels from the left and 8 from the top
+    auto *uebungsRand = new QVBoxLayout(m_uebungPan);
+    uebungsRand->setContentsMargins(9, 8, 8, 8);
+    m_puzzle = new TSchiebepuzzle(*m_meldungen, m_uebungPan);
+    m_puzzle->StatusPanelSetzen(m_puzzleStatusPan);
+    m_puzzle->hide();
+    uebungsRand->addWidget(m_puzzle);
+    connect(m_puzzle, &TSchiebepuzzle::PuzzleGeloest, this, &TForm1::LernansichtAktivieren);
+    m_uhr = new QTimer(this);
+    m_uhr->setInterval(100);
+    connect(m_uhr, &QTimer::timeout, m_puzzle, &TSchiebepuzzle::UhrTick);
     m_gesperrtPan = new QLabel(QStringLiteral("Lernansicht gesperrt"), m_lernKartPan);
     m_gesperrtPan->setObjectName(QStringLiteral("LernansichtGesperrtPan"));
     m_gesperrtPan->setAlignment(Qt::AlignCenter);
@@ -308,6 +330,8 @@ void TForm1::panelsBauen()
         menueHaekchenSetzen();
     });
     connect(m_werkzeugleiste, &TWerkzeugleiste::EbenenGeaendert, this, &TForm1::menueHaekchenSetzen);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::DruckenAngefordert, this, &TForm1::Drucken1Click);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::ArbeitsblattAngefordert, this, &TForm1::ArbeitsblattErstellen1Click);
     werkzeugSpalte->addStretch(1);
     // link buttons for external programs and the on-screen keyboard
     auto *verknuepfungen = new QGridLayout();
@@ -363,6 +387,34 @@ void TForm1::Verknuepfungsfelder1Click()
 {
     if (TVerknuepfungsfelderForm::Ausfuehren(this, m_einst.Verknuepfungen, *m_meldungen))
         verknuepfungsKnoepfeAktualisieren();
+}
+
+void TForm1::Schiebepuzzle1Click()
+{
+    if (!SchiebepuzzleStartErlaubt(m_ansichtsmodus != modusLernansicht, m_dok.ObjekteditorOffen, *m_meldungen))
+        return;
+    m_individualKnopf->setChecked(true);
+    if (m_puzzleOptForm->exec() != QDialog::Accepted) {
+        m_individualKnopf->setChecked(false);
+        return;
+    }
+    // the tiles are cut from the page as the learning view shows it
+    const QImage bild = m_ansicht->PageBitmap;
+    m_ansichtsmodus = modusSchiebepuzzle;
+    m_lernKartPicImg->hide();
+    m_startInfoPan->hide();
+    m_infoForm->hide();
+    m_werkzeugBox->hide();
+    ModusAnzeigen();
+    m_uebungPan->show();
+    m_puzzle->show();
+    m_lernKartPan->layout()->activate();
+    m_uebungPan->layout()->activate();
+    if (!m_puzzle->Starten(bild, m_puzzleOptForm->Teile(), m_puzzleOptForm->NurNachbarn())) {
+        LernansichtAktivieren();
+        return;
+    }
+    m_uhr->start();
 }
 
 void TForm1::optionUmschalten(const QString &name, bool an)
@@ -481,6 +533,11 @@ void TForm1::ModusAnzeigen()
 
 void TForm1::LernansichtAktivieren()
 {
+    m_uhr->stop();
+    m_puzzle->Beenden();
+    m_puzzle->hide();
+    m_lernKartPicImg->show();
+    m_werkzeugBox->show();
     m_ansichtsmodus = modusLernansicht;
     ModusAnzeigen();
     m_uebungPan->hide();
@@ -617,6 +674,7 @@ void TForm1::MeldungenSetzen(Meldungen *m)
     m_meldungen = m;
     m_infoForm->MeldungenSetzen(m);
     m_werkzeugleiste->MeldungenSetzen(m);
+    m_puzzle->MeldungenSetzen(m);
 }
 
 void TForm1::DateidialogeSetzen(Dateidialoge *d)
@@ -819,7 +877,9 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *e)
             auto *taste = static_cast<QKeyEvent *>(e);
             const TastenAktion a = TasteAuswerten(taste->key(), int(taste->modifiers()),
                                                   {m_dok.Kopf.DokTyp, m_dok.Kopf.AnzFrageNummern, m_dok.ObjekteditorOffen});
-            if (a != TastenAktion::Keine) {
+            // the puzzle keeps the arrow keys for its tiles
+            const bool fuerPuzzle = m_ansichtsmodus == modusSchiebepuzzle && a != TastenAktion::FensterZuruecksetzen;
+            if (a != TastenAktion::Keine && !fuerPuzzle) {
                 tasteAusfuehren(a);
                 return true;
             }
@@ -905,6 +965,46 @@ void TForm1::abbauen()
         einstellungenEinsammeln();
         EinstellungenSpeichern(*m_speicher, m_einst);
     }
+}
+
+void TForm1::ArbeitsblattGelesen(const QString *einstellungen, const QString &)
+{
+    if (einstellungen)
+        ArbeitsblattEinstellungenLesen(*einstellungen, m_arbeitsblatt);
+}
+
+QString TForm1::ArbeitsblattZumSpeichern(const HeaderDataTyp &) const
+{
+    return ArbeitsblattEinstellungenText(m_arbeitsblatt);
+}
+
+void TForm1::ArbeitsblattErstellen1Click()
+{
+    if (m_ansichtsmodus != modusLernansicht)
+        return;
+    ArbeitsblattQuelle quelle;
+    quelle.Schriftart = m_schriftart;
+    quelle.Lernbild = AktuellesLernbild(*m_ansicht);
+    quelle.Ebenen = {m_ansicht->Ebene0Check, m_ansicht->Ebene1Check, m_ansicht->Ebene2Check, m_ansicht->Ebene3Check};
+    quelle.Saat = QRandomGenerator::global()->generate();
+    TArbeitsblattForm::Zeigen(m_arbeitsblattForm, this, m_dok, quelle, m_arbeitsblatt, *m_meldungen, *m_dialoge,
+                              *m_drucker);
+    m_ansicht->RebuildView();
+    TitelAnzeigen();
+}
+
+void TForm1::Drucken1Click()
+{
+    Interaktion &logik = m_lernKartPicImg->Logik();
+    const bool bereich = logik.Werkzeug() == wzBereich && logik.BereichGueltig();
+    const QImage bild = logik.CaptureView();
+    TAnsichtDruckForm form(*m_drucker, *m_meldungen, this);
+    form.Vorbereiten(bild, m_dok.Kopf.titel.isEmpty() ? QStringLiteral("Kalumo") : m_dok.Kopf.titel, m_ansichtDruck);
+    // the ratio of the selection, else of the page as last rendered
+    form.Setzen(m_ansichtDruck.Lage, m_ansichtDruck.Seitenverhaeltnis, m_ansichtDruck.Kopien,
+                AnsichtVerhaeltnis(bereich ? bild.size() : m_ansicht->PageBitmap.size()));
+    form.exec();
+    m_ansichtDruck = form.Zustand();
 }
 
 } // namespace kalumo

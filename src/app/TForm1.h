@@ -8,7 +8,10 @@
 #include "document/DokumentDateien.h"
 #include "document/DokumentModell.h"
 #include "learnview/Lernansicht.h"
+#include "peripheral/Ansichtdruck.h"
 #include "platform/QtDateidialoge.h"
+#include "platform/QtDrucker.h"
+#include "worksheet/ArbeitsblattOptionen.h"
 #include "platform/Dateioeffner.h"
 #include "platform/Einstellungsspeicher.h"
 #include "platform/QtMeldungen.h"
@@ -20,17 +23,21 @@
 
 class QLabel;
 class QMenu;
+class QTimer;
 class QScrollArea;
 class QToolButton;
 class QWidget;
 
 namespace kalumo {
 
+class TArbeitsblattForm;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
 class TPasswortForm;
 class Passwortabfrage;
+class TSchiebepuzzle;
+class TSPuzzleOptForm;
 
 class TForm1 : public QMainWindow, private DokumentDienste
 {
@@ -101,6 +108,16 @@ public:
     void ObjektAktivieren(int index);
     void Dateiordner1Click();
     void Verknuepfungsfelder1Click();
+    // Worksheets and printing the view.
+    void DruckerSetzen(Drucker *d) { m_drucker = d; }
+    void ArbeitsblattErstellen1Click();
+    void Drucken1Click();
+    ArbeitsblattOptionen &ArbeitsblattEinstellungen() { return m_arbeitsblatt; }
+    TArbeitsblattForm *ArbeitsblattForm() const { return m_arbeitsblattForm; }
+    // "&Schiebepuzzle" (F11): options dialog, then the puzzle on the rendered page.
+    void Schiebepuzzle1Click();
+    TSchiebepuzzle *Schiebepuzzle() const { return m_puzzle; }
+    TSPuzzleOptForm *SPuzzleOptForm() const { return m_puzzleOptForm; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -120,6 +137,8 @@ private:
     void NachDemSchliessen(Dokument &dok) override;
     QString OeffnenDialog(const QString &startOrdner) override;
     QString SpeichernDialog(const QString &startOrdner, const QString &vorschlag) override;
+    void ArbeitsblattGelesen(const QString *einstellungen, const QString &aufgabe) override;
+    QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void menuesBauen();
     void panelsBauen();
@@ -143,6 +162,11 @@ private:
     Dateidialoge *m_dialoge = &m_qtDialoge;
     QtDateioeffner m_qtOeffner;
     Dateioeffner *m_oeffner = &m_qtOeffner;
+    QtDrucker m_qtDrucker{this};
+    Drucker *m_drucker = &m_qtDrucker;
+    ArbeitsblattOptionen m_arbeitsblatt;
+    TArbeitsblattForm *m_arbeitsblattForm = nullptr;
+    AnsichtDruckZustand m_ansichtDruck;
     std::unique_ptr<Einstellungsspeicher> m_eigenerSpeicher;
     Einstellungsspeicher *m_speicher = nullptr;
     QString m_zentraleKonfiguration;
@@ -194,6 +218,9 @@ private:
     TWerkzeugleiste *m_werkzeugleiste = nullptr;
     QLabel *m_startInfoPan = nullptr;
     QWidget *m_uebungPan = nullptr;
+    TSchiebepuzzle *m_puzzle = nullptr;
+    TSPuzzleOptForm *m_puzzleOptForm = nullptr;
+    QTimer *m_uhr = nullptr; // the exercise clock, 100 ms
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;
     QToolButton *m_klappKnopf = nullptr;

@@ -161,27 +161,7 @@ bool Uebung::Starten(bool dialogZeigen, int wiederholung, int art)
         }
     }
     // 5. the settings of the run
-    if (m_vorgegeben) {
-        m_einst = *m_vorgegeben;
-    } else if (art != uebNetzTeilnahme) {
-        m_einst = EinstellungenAusDialogen(m_dialoge, kopf.DokTyp, m_einst);
-        if (serie && Dienste.Serie)
-            SerienVorgabenAnwenden(m_einst, kopf.DokTyp, Dienste.Serie->Vorgaben());
-    }
-    m_einst = UebEinstBereinigt(m_einst);
-    m_modus = WirksamerAbfrageModus(kopf.DokTyp, m_einst.AbfrageModus);
-    m_daten.RiFaRueckmeldung = m_einst.RiFaRueckmeldung;
-    m_daten.ZuordnungRichtig = m_einst.ZuordnungRichtig;
-    m_daten.ZuordnungFalsch = m_einst.ZuordnungFalsch;
-    m_daten.Zuordnungstexte = m_einst.Zuordnungstexte;
-    m_daten.Zuordnungsziele = m_einst.Zuordnungsziele;
-    m_daten.AbfrageModus = m_einst.AbfrageModus;
-    m_daten.Zeitlimit = m_einst.Zeitlimit;
-    m_daten.ZLimit = m_einst.ZLimit;
-    m_daten.AnzZeichenVorgeben = m_einst.AnzZeichenVorgeben;
-    m_daten.NoteMinQuote = Skala.NoteMinQuote;
-    m_daten.PunkteMinQuote = Skala.PunkteMinQuote;
-    m_daten.BewertSkala = Skala.BewertSkala;
+    EinstellungenUebernehmen(art);
 
     // a new run: what the last one left behind goes
     ++m_laufNummer;
@@ -294,6 +274,32 @@ bool Uebung::Starten(bool dialogZeigen, int wiederholung, int art)
     if (m_daten.OffenePositionen <= 0 || ohneZiel)
         UebungBeenden();
     return true;
+}
+
+// Start step 5.
+void Uebung::EinstellungenUebernehmen(int art)
+{
+    if (m_vorgegeben) {
+        m_einst = *m_vorgegeben;
+    } else if (art != uebNetzTeilnahme) {
+        m_einst = EinstellungenAusDialogen(m_dialoge, m_dok.Kopf.DokTyp, m_einst);
+        if (art == uebSerie && Dienste.Serie)
+            SerienVorgabenAnwenden(m_einst, m_dok.Kopf.DokTyp, Dienste.Serie->Vorgaben());
+    }
+    m_einst = UebEinstBereinigt(m_einst);
+    m_modus = WirksamerAbfrageModus(m_dok.Kopf.DokTyp, m_einst.AbfrageModus);
+    m_daten.RiFaRueckmeldung = m_einst.RiFaRueckmeldung;
+    m_daten.ZuordnungRichtig = m_einst.ZuordnungRichtig;
+    m_daten.ZuordnungFalsch = m_einst.ZuordnungFalsch;
+    m_daten.Zuordnungstexte = m_einst.Zuordnungstexte;
+    m_daten.Zuordnungsziele = m_einst.Zuordnungsziele;
+    m_daten.AbfrageModus = m_einst.AbfrageModus;
+    m_daten.Zeitlimit = m_einst.Zeitlimit;
+    m_daten.ZLimit = m_einst.ZLimit;
+    m_daten.AnzZeichenVorgeben = m_einst.AnzZeichenVorgeben;
+    m_daten.NoteMinQuote = Skala.NoteMinQuote;
+    m_daten.PunkteMinQuote = Skala.PunkteMinQuote;
+    m_daten.BewertSkala = Skala.BewertSkala;
 }
 
 void Uebung::Kontrollknopf()

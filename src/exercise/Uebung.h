@@ -120,7 +120,7 @@ public:
     bool Beendet() const { return !m_laeuft || m_daten.EndeGrund != endeLaeuft; }
     const UebDataTyp &Daten() const { return m_daten; }
     UebDataTyp &Daten() { return m_daten; }
-    const UebEinstTyp &Einstellungen() const { return m_einst; }
+    const UebEinstTyp &UebEinst() const { return m_einst; }
     int Modus() const { return m_modus; }                     // the query mode in effect
     const std::vector<AbfrageEintrag> &AbfrageListe() const { return m_liste; }
     const std::vector<UebElement> &Elemente() const { return m_elemente; }
@@ -177,6 +177,9 @@ public:
 private:
     // start sequence and end (Uebung.cpp)
     bool Starten(bool dialogZeigen, int wiederholung, int art);
+    // Start step 5: the settings of the run from the dialog of the document
+    // type (or as given), the series overrides, the grade scale.
+    void EinstellungenUebernehmen(int art);
     void AbfragenMarkieren(int wiederholung);
     void Kontrollknopf();
     void AntwortReihenfolge();

@@ -131,7 +131,7 @@ void Uebung::RichtigZeigen(UebElement *karte, const QString &tondatei)
     if (karte)
         karte->Flaeche = elementfarbe::Richtig;
     if (Dienste.Ton)
-        Dienste.Ton->Richtig(tondatei);
+        Dienste.Ton->TonRichtig(tondatei);
     UhrAktualisieren();
     Melden(aendRueckmeldung | aendElemente);
 }
@@ -151,7 +151,7 @@ void Uebung::FalschZeigen(UebElement *karte, int richtigeHaken, int falscheHaken
         m_rueckmeldung.Farbe = elementfarbe::RueckmeldungFalsch;
     }
     if (Dienste.Ton)
-        Dienste.Ton->Falsch();
+        Dienste.Ton->TonFalsch();
     UhrAktualisieren();
     Melden(aendRueckmeldung | aendElemente);
 }
@@ -637,7 +637,7 @@ void Uebung::TexteingabeAuswerten()
     Melden(aendElemente);
     if (m_daten.Falsch != 0) {
         if (Dienste.Ton)
-            Dienste.Ton->Falsch();
+            Dienste.Ton->TonFalsch();
         Pause(kPauseFalsch);
     } else {
         RichtigZeigen(nullptr, QString());
@@ -701,11 +701,11 @@ void Uebung::WoerterAuswerten()
     Melden(aendRueckmeldung);
     if (r == t) {
         if (Dienste.Ton)
-            Dienste.Ton->Richtig(QString());
+            Dienste.Ton->TonRichtig(QString());
         Pause(kPauseRichtig);
     } else {
         if (Dienste.Ton)
-            Dienste.Ton->Falsch();
+            Dienste.Ton->TonFalsch();
         Pause(kPauseFalsch);
     }
     Schritt([this] { Nachher(); });

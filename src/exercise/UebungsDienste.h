@@ -136,8 +136,8 @@ class Tondienst
 public:
     virtual ~Tondienst() = default;
     // eigeneDatei: the object's own sound file, empty for the configured one.
-    virtual void Richtig(const QString &eigeneDatei) = 0;
-    virtual void Falsch() = 0;
+    virtual void TonRichtig(const QString &eigeneDatei) = 0;
+    virtual void TonFalsch() = 0;
 };
 
 class Notenhaken

@@ -145,9 +145,10 @@ struct SerienVorgaben
     int ZeitlimitMinuten = 0;     // > 0: a time limit of that many minutes
 };
 
-// EinstellungenUebernehmen: the settings of a run from the dialog of its
-// document type; `bisher` gives the values the dialog does not set
-// (AbfrageModus of cross matching and find words). RiFaRueckmeldung is 0.
+// The settings of a run from the dialog of its document type (the heart of
+// Uebung::EinstellungenUebernehmen); `bisher` gives the values the dialog
+// does not set (AbfrageModus of cross matching and find words).
+// RiFaRueckmeldung is 0.
 UebEinstTyp EinstellungenAusDialogen(const UebDialogeTyp &d, int dokTyp, const UebEinstTyp &bisher = {});
 // Then the series overrides, when the run is a series entry.
 void SerienVorgabenAnwenden(UebEinstTyp &e, int dokTyp, const SerienVorgaben &serie);
