@@ -79,7 +79,7 @@ void Uebung::Protokoll(ProtokollEintrag e)
     auto text = [this](int i) {
         return (i >= 0 && i < int(m_dok.Objekte.size())) ? normText(m_dok.Objekte[size_t(i)].Cap) : QString();
     };
-    if (e.KarteText.isEmpty())
+    if (e.KarteText.isEmpty() && e.Art != ProtokollArt::KarteGezeigt)
         e.KarteText = text(e.Karte);
     if (e.ZielText.isEmpty())
         e.ZielText = text(e.Ziel);

@@ -403,12 +403,10 @@ void Uebung::EinzelKarteZeigen()
     if (a >= 0 && a < int(m_liste.size())) {
         ProtokollEintrag p = Eintrag(ProtokollArt::KarteGezeigt);
         p.Karte = m_liste[size_t(a)].Karte;
+        // the text shown on the card, empty for an image card
         for (const UebElement &e : m_elemente)
             if (e.Nummer == a)
                 p.KarteText = e.Text;
-        if (p.KarteText.isEmpty())
-            p.KarteText = QStringLiteral(" ");   // an image card shows no text
-        p.KarteText = p.KarteText.trimmed();
         Protokoll(p);
     }
     ElementeAnordnen();
