@@ -412,3 +412,74 @@ TEST(UebungLauf, SerieOhneAbfragenEndetSofort)
     EXPECT_EQ(t.u->Modus(), abfEinzelPositionen);
     EXPECT_TRUE(t.meldungen.Texte().isEmpty());
 }
+
+namespace {
+
+class Dialog : public Einstellungsdialog
+{
+public:
+    bool Zeigen(int dokTyp) override
+    {
+        Gezeigt.push_back(dokTyp);
+        return Antwort;
+    }
+    bool Antwort = true;
+    std::vector<int> Gezeigt;
+};
+
+class Name : public Namensabfrage
+{
+public:
+    QString NameErfragen() override
+    {
+        ++Gefragt;
+        return QStringLiteral("Maximiliane Musterfrau-Beispielhausen");
+    }
+    int Gefragt = 0;
+};
+
+class Knopf : public UebungsOberflaeche
+{
+public:
+    void IndividualKnopf(bool gedrueckt) override { Zustaende.push_back(gedrueckt); }
+    std::vector<bool> Zustaende;
+};
+
+} // namespace
+
+TEST(UebungLauf, DialogNameUndFragezeichen)
+{
+    Testlauf t(Beispiel(QStringLiteral("Blütenpflanze.kal")));
+    Dialog d;
+    Name n;
+    Knopf k;
+    t.u->Dienste.Dialog = &d;
+    t.u->Dienste.Name = &n;
+    t.u->Dienste.Oberflaeche = &k;
+    // the dialog's values: question marks instead of numbers
+    t.dialoge.UebOpt.Zuordnungsziele = 2;
+    // "Schließen" in the dialog: no run, the button is released again
+    d.Antwort = false;
+    EXPECT_FALSE(t.u->StarteUebung(true, wiedKomplett, uebIndividual));
+    EXPECT_EQ(k.Zustaende, (std::vector<bool>{true, false}));
+    EXPECT_EQ(n.Gefragt, 0);
+    d.Antwort = true;
+    ASSERT_TRUE(t.u->StarteUebung(true, wiedKomplett, uebIndividual));
+    EXPECT_EQ(d.Gezeigt, (std::vector<int>{dokBildbeschriftung, dokBildbeschriftung}));
+    EXPECT_EQ(n.Gefragt, 1);
+    EXPECT_EQ(t.u->Daten().TeilnehmerName, "Maximiliane Musterfrau-Beispie");   // at most 30 characters
+    EXPECT_EQ(t.u->Status().Name, "Maximiliane Musterfrau-Beispie");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(t.dok.Objekte[size_t(i)].AnzeigeNummer, 0);
+        EXPECT_EQ(t.ansicht->NumberText(i), "?");
+    }
+    t.meldungen.AntwortVormerken(Antwort::Ja);
+    ASSERT_TRUE(t.u->UebungAbbrechen());
+    // a document whose settings are locked shows no dialog; with the name question off nobody asks
+    t.dok.Kopf.UebEinstSpeichern = 2;
+    t.u->Optionen.Namenseingabe = false;
+    ASSERT_TRUE(t.u->StarteUebung(true, wiedKomplett, uebIndividual));
+    EXPECT_EQ(d.Gezeigt.size(), 2u);
+    EXPECT_EQ(n.Gefragt, 1);
+    EXPECT_EQ(t.u->Status().Name, "-");
+}
