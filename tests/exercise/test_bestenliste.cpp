@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include "testhilfen/QtAusgabe.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>

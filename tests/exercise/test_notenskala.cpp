@@ -2,6 +2,8 @@
 #include "exercise/NotenskalaEingabe.h"
 #include "exercise/Notenskalabild.h"
 
+#include "testhilfen/QtAusgabe.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
