@@ -569,7 +569,16 @@ void Uebung::UebungBeenden()
         AnsichtNeu();
     }
     StatistikAktualisieren();
-    m_daten.Note = Dienste.Note ? Dienste.Note->Note(m_daten.Gesamtleistung, m_daten) : 0;
+    if (Dienste.Note) {
+        m_daten.Note = Dienste.Note->Note(m_daten.Gesamtleistung, m_daten);
+    } else {
+        // the scale the run started with
+        NotenskalaTyp skala;
+        skala.NoteMinQuote = m_daten.NoteMinQuote;
+        skala.PunkteMinQuote = m_daten.PunkteMinQuote;
+        skala.BewertSkala = m_daten.BewertSkala;
+        m_daten.Note = NoteBerechnen(m_daten.Gesamtleistung, skala);
+    }
     if (m_daten.UebArt == uebNetzTeilnahme && Dienste.Netz)
         Dienste.Netz->Ende(*this);
     Melden(aendAlles);

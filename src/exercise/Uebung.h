@@ -13,6 +13,7 @@
 
 #include "document/DokumentModell.h"
 #include "exercise/Abfrageliste.h"
+#include "exercise/Notenskala.h"
 #include "exercise/UebungsDienste.h"
 #include "exercise/Uebungsdaten.h"
 #include "exercise/Uebungseinstellungen.h"
@@ -92,7 +93,7 @@ public:
     UebungsDienste Dienste;
     UebungsOptionen Optionen;
     RueckmeldungsTexte Texte;
-    Bewertungsskala Skala;
+    NotenskalaTyp Skala;        // the grading scale of the settings; a run keeps a copy
     // The random source of the run (shuffles, distractors, image keys).
     void ZufallSetzen(std::uint32_t saat) { m_zufall.Saat(saat); }
     // The date and time a run records as its start (default: now).

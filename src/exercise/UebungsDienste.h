@@ -1,14 +1,15 @@
 #pragma once
 // What an exercise run needs from the rest of the program. Every service is
 // optional: a run without windows (tests, "kalumo-tool exercise") leaves
-// them out and gets no pauses, no sounds, no dialogs and grade 0.
+// them out and gets no pauses, no sounds and no dialogs.
 //
 //   UebungsOberflaeche  the window layer: mode changes, the 100 ms timer,
 //                       repaint requests, feedback pauses and the card glide
 //   Protokollsenke      one call per protocol line, with its kind and values
 //   Ergebnishaken       the result window at the end of a run
 //   Tondienst           the feedback sounds
-//   Notenhaken          the grade of an overall performance
+//   Notenhaken          the grade of an overall performance (without it:
+//                       NoteBerechnen on the scale the run started with)
 //   Namensabfrage       the name dialog before an individual run
 //   Einstellungsdialog  the settings dialog of the document type
 //   Serienhaken         the exercise series around a partial exercise

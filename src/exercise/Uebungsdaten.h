@@ -78,14 +78,6 @@ struct UebDataTyp
     int AnzZeichenVorgeben = 0;
 };
 
-// The grade scale a run copies at its start.
-struct Bewertungsskala
-{
-    std::array<double, 7> NoteMinQuote{};
-    std::array<double, 17> PunkteMinQuote{};
-    int BewertSkala = 0;
-};
-
 // Messages of the run.
 namespace uebtext {
 inline constexpr char NetzTeilnahmeLaeuft[] =

@@ -199,6 +199,7 @@ TEST(UebungLauf, ZeitlimitBewertetQuoteUndLeistung)
     ASSERT_TRUE(t.ende.Erreicht);
     EXPECT_EQ(t.ende.Daten.QuoteText, "75.0 %");
     EXPECT_EQ(t.ende.Daten.LeistungText, "30.0 %");
+    EXPECT_EQ(t.ende.Daten.Note, 5);   // the scale the run started with: 1 to 6
     EXPECT_EQ(t.ende.Daten.OffenePositionen, 6);
     EXPECT_EQ(t.ende.Daten.RestZeit, 0);
 }

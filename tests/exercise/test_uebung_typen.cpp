@@ -49,6 +49,7 @@ TEST(UebungTypen, FreieZuordnungOhneFehlerIstHundertProzent)
     EXPECT_EQ(d.FalschText, "0");
     EXPECT_EQ(d.QuoteText, "100.0 %");
     EXPECT_EQ(d.LeistungText, "100.0 %");
+    EXPECT_EQ(d.Note, 1);
     for (int i = 0; i < kEtiketten; ++i)
         EXPECT_EQ(t.ende.Zustaende[size_t(i)], abgAufgedeckt);
     // then the learning view: no run, no elements, the page uncovered
