@@ -91,12 +91,13 @@ SerienSkalaTyp benutzerSkala()
     const QString ini = ZentraleKonfigurationFinden(programm);
     if (!ini.isEmpty())
         ZentraleKonfigurationLaden(ini, e);
+    // a package stores the thresholds a user may set, without the fixed ends
     SerienSkalaTyp s;
     for (int i = 0; i < kSerieNotenGrenzen; ++i)
-        s.NoteMinQuote[size_t(i)] = e.NoteMinQuote[size_t(i)];
+        s.NoteMinQuote[size_t(i)] = e.Notenskala.NoteMinQuote[size_t(i + 1)];
     for (int i = 0; i < kSeriePunkteGrenzen; ++i)
-        s.PunkteMinQuote[size_t(i)] = e.PunkteMinQuote[size_t(i)];
-    s.BewertSkala = e.BewertSkala;
+        s.PunkteMinQuote[size_t(i)] = e.Notenskala.PunkteMinQuote[size_t(i + 1)];
+    s.BewertSkala = e.Notenskala.BewertSkala;
     return s;
 }
 
