@@ -5,6 +5,7 @@
 #include "worksheet/Arbeitsblatt.h"
 
 #include "exercise/Kreuzzuordnung.h"
+#include "exercise/Normtext.h"
 
 #include "learnview/FragenLayouts.h"
 #include "learnview/Objektarten.h"
@@ -37,29 +38,6 @@ QImage AktuellesLernbild(const Lernansicht &ansicht)
     return bild;
 }
 
-QString EinzeiligerText(const QString &text)
-{
-    QString t = text;
-    // a word broken at the line end is joined; a hyphen before a capital stays
-    for (qsizetype i = t.indexOf(QLatin1String("-\r\n")); i >= 0; i = t.indexOf(QLatin1String("-\r\n"), i)) {
-        const qsizetype danach = i + 3;
-        const bool klein = danach < t.size() && t[danach] != t[danach].toUpper();
-        if (klein)
-            t.remove(i, 3);
-        else
-            t.remove(i + 1, 2);
-    }
-    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    t.replace(QLatin1String("   "), QLatin1String(" "));
-    t.replace(QLatin1String("  "), QLatin1String(" "));
-    qsizetype a = 0, e = t.size();
-    while (a < e && t[a] <= QLatin1Char(' '))
-        ++a;
-    while (e > a && t[e - 1] <= QLatin1Char(' '))
-        --e;
-    return t.mid(a, e - a);
-}
 
 QString ErsterBuchstabeVorgabe(const QString &antwort)
 {
@@ -370,7 +348,7 @@ Antwortbank Sammeln(const Dokument &dok, const ArbeitsblattOptionen &opt, std::u
             bank.Bilder.push_back(o.Bild.isNull() ? Leerbild() : o.Bild);
             continue;
         }
-        const QString t = EinzeiligerText(o.Cap);
+        const QString t = normText(o.Cap);
         if (!t.isEmpty())
             bank.Texte << t;
     }
@@ -590,7 +568,7 @@ void Fusszeile(Blatt &b)
 {
     b.Teil(Blattteil::Fusszeile);
     b.Schrift(15);
-    const QString fuss = EinzeiligerText(b.Dok.Kopf.Fusszeile);
+    const QString fuss = normText(b.Dok.Kopf.Fusszeile);
     const double yf = b.H - (fuss.isEmpty() ? 1 : 2) * b.Hx;
     if (!(b.Rahmen || b.Ausschneiden))
         return;
@@ -628,7 +606,7 @@ Zeichenliste Arbeitsblattzeichner::DrawSheet(ArbeitsblattOptionen &o)
     Aufgabe(b);
     // the body may reach down to the footer
     b.Schrift(15);
-    b.Unten = b.H - (EinzeiligerText(m_dok.Kopf.Fusszeile).isEmpty() ? 1 : 2) * b.Hx;
+    b.Unten = b.H - (normText(m_dok.Kopf.Fusszeile).isEmpty() ? 1 : 2) * b.Hx;
     AntwortbankZeichnen(b);
     if (!b.Ausschneiden) {
         b.Teil(Blattteil::Koerper);

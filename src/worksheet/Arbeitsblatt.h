@@ -81,10 +81,6 @@ Zeichenliste ArbeitsblattZeichnen(const Dokument &dok, ArbeitsblattOptionen o,
 // and tools); bilder receives the number of picture answers.
 QStringList Antworttexte(const Dokument &dok, const ArbeitsblattOptionen &o, int *bilder = nullptr);
 
-// A caption on one line, as answers are compared: a hyphen at a line end
-// before a lower-case letter joins the word, line breaks become blanks,
-// runs of blanks shrink to one, leading and trailing blanks go.
-QString EinzeiligerText(const QString &text);
 
 // The pre-filled answer of "ersten Buchstaben voreintragen": a blank, the
 // first character, then on average 1.9375 blanks for every further

@@ -1,6 +1,7 @@
 // The sheet as a display list: header, title, task, answer bank, the bodies
 // and the variants; the stored settings text and the limits of the options.
 
+#include "exercise/Normtext.h"
 #include "learnview/FragenLayouts.h"
 #include "learnview/Lernansichtshilfen.h"
 #include "learnview/TextLayouts.h"
@@ -302,13 +303,13 @@ TEST(Arbeitsblatt, MultipleChoiceKaestchenUndZweiSpalten)
     }
 }
 
-TEST(Arbeitsblatt, ErsterBuchstabeUndEinzeiligeAntworten)
+TEST(Arbeitsblatt, ErsterBuchstabeUndAntwortenWieDieUebungSieVergleicht)
 {
     EXPECT_EQ(ErsterBuchstabeVorgabe("Wurzel"), " W" + QString(10, ' '));
     EXPECT_EQ(ErsterBuchstabeVorgabe("Ab\r\nc"), " A  \r\n  ");
-    EXPECT_EQ(EinzeiligerText("Blü-\r\nte"), "Blüte");
-    EXPECT_EQ(EinzeiligerText("Nord-\r\nSee"), "Nord-See");
-    EXPECT_EQ(EinzeiligerText("  zwei\r\nZeilen  "), "zwei Zeilen");
+    EXPECT_EQ(normText("Blü-\r\nte"), "Blüte");
+    EXPECT_EQ(normText("Nord-\r\nSee"), "Nord-See");
+    EXPECT_EQ(normText("  zwei\r\nZeilen  "), "zwei Zeilen");
 }
 
 TEST(Arbeitsblatt, QuerformatRechnetDasBildNeu)
