@@ -54,6 +54,7 @@ Uebung::Uebung(Dokument &dok, Lernansicht &ansicht, Meldungen &meldungen, Millis
 
 void Uebung::Melden(unsigned aenderung)
 {
+    m_geaendert |= aenderung;
     if (Dienste.Oberflaeche)
         Dienste.Oberflaeche->Aktualisieren(aenderung);
 }

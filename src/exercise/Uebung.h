@@ -34,6 +34,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kalumo {
@@ -120,6 +121,7 @@ public:
     bool Laeuft() const { return m_laeuft; }                  // the main window is in exercise mode
     bool Beendet() const { return !m_laeuft || m_daten.EndeGrund != endeLaeuft; }
     const UebDataTyp &Daten() const { return m_daten; }
+    const Dokument &Dok() const { return m_dok; }
     UebDataTyp &Daten() { return m_daten; }
     const UebEinstTyp &UebEinst() const { return m_einst; }
     int Modus() const { return m_modus; }                     // the query mode in effect
@@ -134,6 +136,12 @@ public:
     const Entscheidung &LetzteEntscheidung() const { return m_entscheidung; }
     void EntscheidungLeeren() { m_entscheidung = {}; }
     bool WiederholungMoeglich() const;
+    // What changed since the last call (UebAenderung bits), for an input
+    // engine that reports whether to repaint; cleared by the call.
+    unsigned AenderungenAbholen() { return std::exchange(m_geaendert, 0u); }
+    // The info point or link the last click asked to open (-1 none); cleared
+    // by the call. The surface's ObjektOeffnen has been told already.
+    int OeffnenAbholen() { return std::exchange(m_oeffnen, -1); }
     // Whether the run waits for the end of a feedback pause.
     bool Pausiert() const { return m_wartet || !m_schritte.empty(); }
 
@@ -153,6 +161,8 @@ public:
     QSize PanelGroesse() const { return m_panel; }
     // The baskets of a cluster page in page fractions, basket k at index k-1.
     std::vector<QRectF> Koerbe() const;
+    // An object's card rectangle in panel pixels (empty when it has none).
+    QRect ObjektRechteck(int objekt) const;
     // The middle of an object's drawn card, of basket k (from 1), in panel
     // pixels; nullopt when there is none.
     std::optional<QPoint> Zielmitte(int objekt) const;
@@ -301,6 +311,8 @@ private:
     int m_laufNummer = 0;                   // counts starts and returns to the learning view
     bool m_wartet = false;
     bool m_laeuftAb = false;
+    unsigned m_geaendert = 0;               // UebAenderung bits not yet collected
+    int m_oeffnen = -1;                     // object a click asked to open
 };
 
 } // namespace kalumo

@@ -191,8 +191,10 @@ bool Uebung::KlickInAnsicht(QPoint p, Maustaste taste)
             s.Abgedeckt = s.Abgedeckt == abgMarkiert ? abgAufgedeckt : abgMarkiert;
             m_fokusObjekt = i;
             ZielAktualisieren(i);
-        } else if (Dienste.Oberflaeche) {
-            Dienste.Oberflaeche->ObjektOeffnen(i);
+        } else {
+            m_oeffnen = i;
+            if (Dienste.Oberflaeche)
+                Dienste.Oberflaeche->ObjektOeffnen(i);
         }
         return true;
     }

@@ -630,6 +630,16 @@ int Uebung::ZielUnterKarte(const QRect &karte) const
     return -1;
 }
 
+QRect Uebung::ObjektRechteck(int objekt) const
+{
+    if (objekt < 0 || objekt >= int(m_dok.Objekte.size()))
+        return {};
+    const auto &r = m_dok.Objekte[size_t(objekt)].KartRect;
+    if (r[0] < 0)
+        return {};
+    return QRect(Ansichtspunkt(r[0], r[1]), Ansichtspunkt(r[2], r[3]) - QPoint(1, 1));
+}
+
 QRect Uebung::Auswahlrahmen() const
 {
     if (m_zieht < 0 && !m_zielwahl)
