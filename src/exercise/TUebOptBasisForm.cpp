@@ -4,11 +4,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace kalumo {
@@ -16,14 +16,14 @@ namespace kalumo {
 namespace {
 
 constexpr int kZeitfeldStellen = 2;
-constexpr int kZeitfeldHoechst = 59;
 
 QLineEdit *Zeitfeld(QWidget *eltern, const QString &name)
 {
     auto *feld = new QLineEdit(eltern);
     feld->setObjectName(name);
     feld->setMaxLength(kZeitfeldStellen);
-    feld->setValidator(new QIntValidator(0, kZeitfeldHoechst, feld));
+    // 0..59 with at most two digits: a keystroke that would leave that range is refused
+    feld->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-5]?[0-9]")), feld));
     feld->setAlignment(Qt::AlignRight);
     feld->setFixedWidth(36);
     return feld;

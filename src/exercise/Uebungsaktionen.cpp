@@ -12,9 +12,8 @@ const UebElement *Sichtbares(const Uebung &u, ElementArt art, int objekt)
     return nullptr;
 }
 
-// A point where the element is not covered by another one: its middle when
-// that is free, else the first free point, from the right edge leftwards
-// (piles of cards overlap at their left).
+} // namespace
+
 QPoint Griffpunkt(const Uebung &u, const UebElement &e)
 {
     const QRect &r = e.Rechteck;
@@ -26,6 +25,8 @@ QPoint Griffpunkt(const Uebung &u, const UebElement &e)
                 return QPoint(x, y);
     return r.center();
 }
+
+namespace {
 
 Aktionsergebnis Klicken(Uebung &u, const UebElement *e)
 {

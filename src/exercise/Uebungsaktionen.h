@@ -16,6 +16,11 @@ struct Aktionsergebnis
     Entscheidung Urteil;         // what was judged
 };
 
+// A point where the element is not covered by another one: its middle when
+// that is free, else the first free point, from the right edge leftwards
+// (piles of cards overlap at their left).
+QPoint Griffpunkt(const Uebung &u, const UebElement &e);
+
 // Drags the visible card that shows object `karte` so that the middle of its
 // left edge lies on the middle of object `ziel`, and releases it.
 Aktionsergebnis KarteAufZiel(Uebung &u, int karte, int ziel, Maustaste taste = Maustaste::Links);
