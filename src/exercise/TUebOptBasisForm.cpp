@@ -156,7 +156,7 @@ void TUebOptBasisForm::Oeffnen(const UebDialogeTyp &d, int dokTyp, bool netzwerk
     m_zeigen->setChecked(d.UebOptZeigen);
     setWindowTitle(UebDialogTitel(dokTyp, netzwerk));
     m_netzPan->setVisible(netzwerk);
-    adjustSize();
+    GroesseAnpassen();
 }
 
 void TUebOptBasisForm::Uebernehmen(UebDialogeTyp &d) const
@@ -168,6 +168,7 @@ void TUebOptBasisForm::Schliessen(UebDialogeTyp &d)
 {
     d.UebOptZeigen = m_zeigen->isChecked();
     m_netzPan->hide();
+    GroesseAnpassen();
     setWindowTitle(windowTitle().startsWith(QLatin1String("Netzwerk-")) ? windowTitle().mid(9) : windowTitle());
 }
 

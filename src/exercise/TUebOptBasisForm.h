@@ -63,6 +63,8 @@ protected:
     ZeitlimitWerte Zeitlimit() const;
     void ZeitlimitSetzen(const ZeitlimitWerte &z);
 
+    // The size after a change of what is shown (the network panel).
+    virtual void GroesseAnpassen() { adjustSize(); }
     virtual void WerteLaden(const UebDialogeTyp &d, int dokTyp) = 0;
     virtual void WerteSchreiben(UebDialogeTyp &d) const = 0;
 

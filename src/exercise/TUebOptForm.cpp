@@ -113,6 +113,9 @@ void TUebOptForm::resizeEvent(QResizeEvent *e)
 
 void TUebOptForm::HoeheSetzen()
 {
+    // the fixed height is lifted while the layout measures what it needs
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
     layout()->activate();
     const int soll = m_erweitert ? kUebOptHoeheErweitert : kUebOptHoeheReduziert;
     // never smaller than the controls need

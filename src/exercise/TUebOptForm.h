@@ -47,6 +47,7 @@ protected:
     void WerteLaden(const UebDialogeTyp &d, int dokTyp) override;
     void WerteSchreiben(UebDialogeTyp &d) const override;
     void resizeEvent(QResizeEvent *e) override;
+    void GroesseAnpassen() override { HoeheSetzen(); }
 
 private:
     void Abstimmen();

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -319,6 +320,8 @@ TEST(UebungFenster, JederDokumenttypHatSeinenDialog)
         f.dialog->show();
         EXPECT_EQ(f.dialog->windowTitle(), QStringLiteral("Netzwerk-") + QString::fromUtf8(f.titel));
         EXPECT_TRUE(f.dialog->NetzUebInitPan()->isVisible());
+        // nothing is squeezed by the panel
+        EXPECT_GE(f.dialog->height(), f.dialog->layout()->minimumSize().height());
         if (f.dokTyp == dokBildbeschriftung)
             Behalten(*f.dialog, QStringLiteral("netzwerk"));
         f.dialog->Schliessen(werte);
