@@ -4,11 +4,9 @@
 
 #include "Uebungstesthilfen.h"
 
-#include "learnview/Zeichenhilfen.h"
+#include "exercise/Uebungszeichnung.h"
 
 #include <QDir>
-#include <QFontMetrics>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -17,55 +15,10 @@ using namespace kalumo::test;
 
 namespace {
 
-// The panel as a window would draw it (without status and fonts of its own).
+// The panel as the exercise panel draws it.
 QImage Panel(const Testlauf &t)
 {
-    const QSize g = t.u->PanelGroesse();
-    QImage bild(g, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
-    QPainter p(&bild);
-    p.drawImage(0, 0, t.ansicht->ViewBitmap);
-    const int b = t.u->Daten().BildBreite;
-    p.fillRect(QRect(b, 0, 3, g.height()), elementfarbe::Trennbalken);
-    p.setFont(Schrift(QStringLiteral("Arial"), 13));
-    p.setPen(Qt::black);
-    p.drawText(QRect(b + 8, 4, g.width() - b - 10, 90), Qt::TextWordWrap, t.u->Anweisung());
-    const RueckmeldungsAnzeige &r = t.u->Rueckmeldung();
-    if (!r.Text.isEmpty()) {
-        p.setPen(r.Farbe);
-        p.drawText(QRect(b + 8, 100, g.width() - b - 10, 40), r.Text);
-    }
-    for (const UebElement &e : t.u->Elemente()) {
-        if (!e.Sichtbar)
-            continue;
-        if (e.Art == ElementArt::Kreuzflaeche) {
-            p.setPen(QPen(e.Flaeche, 1, Qt::DashLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(e.Rechteck.adjusted(0, 0, -1, -1));
-            continue;
-        }
-        p.setPen(Qt::black);
-        p.setBrush(e.Flaeche);
-        p.drawRect(e.Rechteck.adjusted(0, 0, -1, -1));
-        if (e.MitBild && e.Objekt >= 0) {
-            const QImage &quelle = t.dok.Objekte[size_t(e.Objekt)].Bild;
-            const QImage klein = quelle.scaled(e.Rechteck.size() - QSize(2, 2), Qt::KeepAspectRatio,
-                                               Qt::SmoothTransformation);
-            p.drawImage(e.Rechteck.center() - QPoint(klein.width() / 2, klein.height() / 2), klein);
-            continue;
-        }
-        p.setPen(e.Textfarbe);
-        const QString text = e.Art == ElementArt::Ankreuzfeld ? (e.Angekreuzt() ? QStringLiteral("X") : QString())
-                                                                : e.Text;
-        p.drawText(e.Rechteck, Qt::AlignCenter | Qt::TextWordWrap, text);
-    }
-    const QRect rahmen = t.u->Auswahlrahmen();
-    if (!rahmen.isEmpty()) {
-        p.setPen(QPen(QColor(255, 128, 0), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rahmen);
-    }
-    return bild;
+    return UebungsBild(*t.u, t.dok, t.ansicht->ViewBitmap);
 }
 
 void Behalten(const QImage &bild, const QString &name)
