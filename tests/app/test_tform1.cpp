@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 #include <QFile>
 #include <QToolButton>
@@ -259,11 +260,20 @@ TEST(TForm1, InfopunktOeffnetDasInformationsfensterNachDemPasswort)
     const auto it = std::find_if(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return o.Typ == objInfopunkt; });
     ASSERT_NE(it, objekte.end());
     const int index = int(it - objekte.begin());
+    f.form.move(0, 0);
     f.form.ShowInfoText(index);
     ASSERT_TRUE(f.form.InfoForm()->isVisible());
     EXPECT_EQ(f.form.InfoForm()->Kopie(), it->Cap);
     EXPECT_LE(f.form.InfoForm()->height(), 566);
+    EXPECT_GE(f.form.InfoForm()->TextBreite(), 400);
+    EXPECT_GE(f.form.InfoForm()->frameGeometry().top(), f.form.screen()->availableGeometry().top());
     EXPECT_EQ(abfrage.Anzahl, 0);
+    const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
+    if (!fotos.isEmpty()) {
+        QTest::qWait(300);
+        f.form.InfoForm()->grab().toImage().save(fotos + "/infofenster.png");
+        f.form.screen()->grabWindow(0).save(fotos + "/infofenster-bildschirm.png");
+    }
     f.form.InfoForm()->hide();
 
     it->BildKenn = "Geheim";
