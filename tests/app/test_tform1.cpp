@@ -68,6 +68,9 @@ TEST(TForm1, StartseiteMitMenuesUndTitel)
     // what exists works, what does not yet is visibly disabled
     EXPECT_TRUE(f.form.Aktion("Oeffnen1")->isEnabled());
     EXPECT_EQ(f.form.Aktion("Oeffnen1")->shortcut(), QKeySequence("Ctrl+O"));
+    // the menus name the keys in German
+    EXPECT_EQ(f.form.Aktion("Oeffnen1")->shortcut().toString(QKeySequence::NativeText), "Strg+O");
+    EXPECT_EQ(f.form.Aktion("NaechstesDokument1")->shortcut().toString(QKeySequence::NativeText), "Bild abwärts");
     EXPECT_FALSE(f.form.Aktion("IndividualUebung1")->isEnabled());
     EXPECT_FALSE(f.form.Aktion("Drucken1")->isEnabled());
     EXPECT_FALSE(f.form.Menue("AusschnittScrollen1")->menuAction()->isVisible());
@@ -77,8 +80,16 @@ TEST(TForm1, StartseiteMitMenuesUndTitel)
     EXPECT_FALSE(bild.isNull());
     // KALUMO_BILDSCHIRMFOTOS=FOLDER keeps the picture for a look by eye
     const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
-    if (!fotos.isEmpty())
+    if (!fotos.isEmpty()) {
         bild.save(fotos + "/startseite.png");
+        for (const char *name : {"Datei1", "Themenauswahl1"}) {
+            QMenu *m = f.form.Menue(name);
+            m->popup(f.form.mapToGlobal(QPoint(10, 30)));
+            QApplication::processEvents();
+            m->grab().save(fotos + "/menue-" + name + ".png");
+            m->hide();
+        }
+    }
 }
 
 TEST(TForm1, OeffnenZeigtDasDokumentUndSeinenNamen)
