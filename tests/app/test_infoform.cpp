@@ -101,13 +101,16 @@ TEST(TInfoForm, FensterBleibtAufDemBildschirm)
 TEST(TPasswortForm, GibtDieEingabeOderNichtsZurueck)
 {
     TPasswortForm form;
+    QString angezeigt;
     QTimer::singleShot(0, &form, [&] {
         form.Feld()->setText("Geheim");
+        angezeigt = form.Feld()->displayText();
         form.accept();
     });
     EXPECT_EQ(form.Fragen("Bitte Passwort eingeben", "text"), std::optional<QString>("Geheim"));
     EXPECT_EQ(form.windowTitle(), "Bitte Passwort eingeben");
     EXPECT_EQ(form.Feld()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(angezeigt, "******") << "every character shows as a star";
     QTimer::singleShot(0, &form, [&] { form.reject(); });
     EXPECT_EQ(form.Fragen("Bitte Passwort eingeben", "text"), std::nullopt);
 }
