@@ -129,7 +129,7 @@ std::vector<MenuePunkt> bauen()
                   p("BestenlisteNetz1", "Besten&liste Netzwerk-Übung...", "Ctrl+F8"),
                   trenner(),
                   p("UebungsserieAusfuehren1", "Übungs-/Testserie ausführen...", "Ctrl+Shift+Ü"),
-                  p("Schiebepuzzle1", "&Schiebepuzzle", "F11"),
+                  an(p("Schiebepuzzle1", "&Schiebepuzzle", "F11")),
                   trenner(),
                   p("UebungAbbrechen1", "Übung &abbrechen"),
               }),

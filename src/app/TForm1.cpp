@@ -7,6 +7,8 @@
 #include "app/settings/Einstellungsdialoge.h"
 #include "app/settings/TDateiordnerForm.h"
 #include "app/settings/TVerknuepfungsfelderForm.h"
+#include "exercise/TSPuzzleOptForm.h"
+#include "exercise/TSchiebepuzzle.h"
 #include "learnview/Infofenster.h"
 #include "learnview/TInfoForm.h"
 #include "learnview/TextFlow.h"
@@ -72,6 +74,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qt
     // the dialogs live from start-up to the end, hidden until needed
     m_infoForm = new TInfoForm(*m_meldungen, *m_dialoge, this);
     m_passwortForm = new TPasswortForm(this);
+    m_puzzleOptForm = new TSPuzzleOptForm(this);
     qApp->installEventFilter(this);
 }
 
@@ -142,6 +145,7 @@ void TForm1::menuesBauen()
     verbinden("Info1", &TForm1::Info1Click);
     verbinden("Dateiordner1", &TForm1::Dateiordner1Click);
     verbinden("Verknuepfungsfelder1", &TForm1::Verknuepfungsfelder1Click);
+    verbinden("Schiebepuzzle1", &TForm1::Schiebepuzzle1Click);
     for (const char *option : {"Tonausgabe1", "Namenseingabe1", "Statusinfo1", "UebErgebAnzeigen1", "AutoProtSpeichern1",
                                "ErgebBestListEintragen1"}) {
         const QString name = QString::fromLatin1(option);
@@ -285,6 +289,17 @@ void TForm1::panelsBauen()
     m_uebungPan = new QWidget(m_lernKartPan);
     m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
     m_uebungPan->hide();
+    // the sliding puzzle fills the exercise panel, 9 pixels from the left and 8 from the top
+    auto *uebungsRand = new QVBoxLayout(m_uebungPan);
+    uebungsRand->setContentsMargins(9, 8, 8, 8);
+    m_puzzle = new TSchiebepuzzle(*m_meldungen, m_uebungPan);
+    m_puzzle->StatusPanelSetzen(m_puzzleStatusPan);
+    m_puzzle->hide();
+    uebungsRand->addWidget(m_puzzle);
+    connect(m_puzzle, &TSchiebepuzzle::PuzzleGeloest, this, &TForm1::LernansichtAktivieren);
+    m_uhr = new QTimer(this);
+    m_uhr->setInterval(100);
+    connect(m_uhr, &QTimer::timeout, m_puzzle, &TSchiebepuzzle::UhrTick);
     m_gesperrtPan = new QLabel(QStringLiteral("Lernansicht gesperrt"), m_lernKartPan);
     m_gesperrtPan->setObjectName(QStringLiteral("LernansichtGesperrtPan"));
     m_gesperrtPan->setAlignment(Qt::AlignCenter);
@@ -363,6 +378,34 @@ void TForm1::Verknuepfungsfelder1Click()
 {
     if (TVerknuepfungsfelderForm::Ausfuehren(this, m_einst.Verknuepfungen, *m_meldungen))
         verknuepfungsKnoepfeAktualisieren();
+}
+
+void TForm1::Schiebepuzzle1Click()
+{
+    if (!SchiebepuzzleStartErlaubt(m_ansichtsmodus != modusLernansicht, m_dok.ObjekteditorOffen, *m_meldungen))
+        return;
+    m_individualKnopf->setChecked(true);
+    if (m_puzzleOptForm->exec() != QDialog::Accepted) {
+        m_individualKnopf->setChecked(false);
+        return;
+    }
+    // the tiles are cut from the page as the learning view shows it
+    const QImage bild = m_ansicht->PageBitmap;
+    m_ansichtsmodus = modusSchiebepuzzle;
+    m_lernKartPicImg->hide();
+    m_startInfoPan->hide();
+    m_infoForm->hide();
+    m_werkzeugBox->hide();
+    ModusAnzeigen();
+    m_uebungPan->show();
+    m_puzzle->show();
+    m_lernKartPan->layout()->activate();
+    m_uebungPan->layout()->activate();
+    if (!m_puzzle->Starten(bild, m_puzzleOptForm->Teile(), m_puzzleOptForm->NurNachbarn())) {
+        LernansichtAktivieren();
+        return;
+    }
+    m_uhr->start();
 }
 
 void TForm1::optionUmschalten(const QString &name, bool an)
@@ -481,6 +524,11 @@ void TForm1::ModusAnzeigen()
 
 void TForm1::LernansichtAktivieren()
 {
+    m_uhr->stop();
+    m_puzzle->Beenden();
+    m_puzzle->hide();
+    m_lernKartPicImg->show();
+    m_werkzeugBox->show();
     m_ansichtsmodus = modusLernansicht;
     ModusAnzeigen();
     m_uebungPan->hide();
@@ -617,6 +665,7 @@ void TForm1::MeldungenSetzen(Meldungen *m)
     m_meldungen = m;
     m_infoForm->MeldungenSetzen(m);
     m_werkzeugleiste->MeldungenSetzen(m);
+    m_puzzle->MeldungenSetzen(m);
 }
 
 void TForm1::DateidialogeSetzen(Dateidialoge *d)
@@ -817,7 +866,9 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *e)
             auto *taste = static_cast<QKeyEvent *>(e);
             const TastenAktion a = TasteAuswerten(taste->key(), int(taste->modifiers()),
                                                   {m_dok.Kopf.DokTyp, m_dok.Kopf.AnzFrageNummern, m_dok.ObjekteditorOffen});
-            if (a != TastenAktion::Keine) {
+            // the puzzle keeps the arrow keys for its tiles
+            const bool fuerPuzzle = m_ansichtsmodus == modusSchiebepuzzle && a != TastenAktion::FensterZuruecksetzen;
+            if (a != TastenAktion::Keine && !fuerPuzzle) {
                 tasteAusfuehren(a);
                 return true;
             }

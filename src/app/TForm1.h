@@ -20,6 +20,7 @@
 
 class QLabel;
 class QMenu;
+class QTimer;
 class QScrollArea;
 class QToolButton;
 class QWidget;
@@ -31,6 +32,8 @@ class TLernbild;
 class TWerkzeugleiste;
 class TPasswortForm;
 class Passwortabfrage;
+class TSchiebepuzzle;
+class TSPuzzleOptForm;
 
 class TForm1 : public QMainWindow, private DokumentDienste
 {
@@ -101,6 +104,10 @@ public:
     void ObjektAktivieren(int index);
     void Dateiordner1Click();
     void Verknuepfungsfelder1Click();
+    // "&Schiebepuzzle" (F11): options dialog, then the puzzle on the rendered page.
+    void Schiebepuzzle1Click();
+    TSchiebepuzzle *Schiebepuzzle() const { return m_puzzle; }
+    TSPuzzleOptForm *SPuzzleOptForm() const { return m_puzzleOptForm; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -194,6 +201,9 @@ private:
     TWerkzeugleiste *m_werkzeugleiste = nullptr;
     QLabel *m_startInfoPan = nullptr;
     QWidget *m_uebungPan = nullptr;
+    TSchiebepuzzle *m_puzzle = nullptr;
+    TSPuzzleOptForm *m_puzzleOptForm = nullptr;
+    QTimer *m_uhr = nullptr; // the exercise clock, 100 ms
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;
     QToolButton *m_klappKnopf = nullptr;
