@@ -59,8 +59,8 @@ struct RenderOptionen
     bool AntwortVorgeben = false;      // worksheet: the answer of kind 0 is pre-filled
 };
 
-// A seed for a random generator from the clock; two calls never give the
-// same seed, however close together.
+// A seed for a random generator from the clock; calls in quick succession
+// (two views made at once) still get different seeds.
 std::uint32_t SaatAusDerUhr();
 
 // The zoom factors of the levels 0..4.
