@@ -13,7 +13,10 @@
 #include "learnview/TInfoForm.h"
 #include "learnview/TextFlow.h"
 #include "learnview/TextLayouts.h"
+#include "peripheral/TAnsichtDruckForm.h"
 #include "platform/TPasswortForm.h"
+#include "worksheet/Arbeitsblatt.h"
+#include "worksheet/TArbeitsblattForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +28,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
@@ -145,6 +149,9 @@ void TForm1::menuesBauen()
     verbinden("Info1", &TForm1::Info1Click);
     verbinden("Dateiordner1", &TForm1::Dateiordner1Click);
     verbinden("Verknuepfungsfelder1", &TForm1::Verknuepfungsfelder1Click);
+    verbinden("ArbeitsblattErstellen1", &TForm1::ArbeitsblattErstellen1Click);
+    verbinden("Drucken1", &TForm1::Drucken1Click);
+    connect(Aktion(QStringLiteral("Druckereinrichtung1")), &QAction::triggered, this, [this] { m_drucker->Einrichten(); });
     verbinden("Schiebepuzzle1", &TForm1::Schiebepuzzle1Click);
     for (const char *option : {"Tonausgabe1", "Namenseingabe1", "Statusinfo1", "UebErgebAnzeigen1", "AutoProtSpeichern1",
                                "ErgebBestListEintragen1"}) {
@@ -323,6 +330,8 @@ void TForm1::panelsBauen()
         menueHaekchenSetzen();
     });
     connect(m_werkzeugleiste, &TWerkzeugleiste::EbenenGeaendert, this, &TForm1::menueHaekchenSetzen);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::DruckenAngefordert, this, &TForm1::Drucken1Click);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::ArbeitsblattAngefordert, this, &TForm1::ArbeitsblattErstellen1Click);
     werkzeugSpalte->addStretch(1);
     // link buttons for external programs and the on-screen keyboard
     auto *verknuepfungen = new QGridLayout();
@@ -954,6 +963,46 @@ void TForm1::abbauen()
         einstellungenEinsammeln();
         EinstellungenSpeichern(*m_speicher, m_einst);
     }
+}
+
+void TForm1::ArbeitsblattGelesen(const QString *einstellungen, const QString &)
+{
+    if (einstellungen)
+        ArbeitsblattEinstellungenLesen(*einstellungen, m_arbeitsblatt);
+}
+
+QString TForm1::ArbeitsblattZumSpeichern(const HeaderDataTyp &) const
+{
+    return ArbeitsblattEinstellungenText(m_arbeitsblatt);
+}
+
+void TForm1::ArbeitsblattErstellen1Click()
+{
+    if (m_ansichtsmodus != modusLernansicht)
+        return;
+    ArbeitsblattQuelle quelle;
+    quelle.Schriftart = m_schriftart;
+    quelle.Lernbild = AktuellesLernbild(*m_ansicht);
+    quelle.Ebenen = {m_ansicht->Ebene0Check, m_ansicht->Ebene1Check, m_ansicht->Ebene2Check, m_ansicht->Ebene3Check};
+    quelle.Saat = QRandomGenerator::global()->generate();
+    TArbeitsblattForm::Zeigen(m_arbeitsblattForm, this, m_dok, quelle, m_arbeitsblatt, *m_meldungen, *m_dialoge,
+                              *m_drucker);
+    m_ansicht->RebuildView();
+    TitelAnzeigen();
+}
+
+void TForm1::Drucken1Click()
+{
+    Interaktion &logik = m_lernKartPicImg->Logik();
+    const bool bereich = logik.Werkzeug() == wzBereich && logik.BereichGueltig();
+    const QImage bild = logik.CaptureView();
+    TAnsichtDruckForm form(*m_drucker, *m_meldungen, this);
+    form.Vorbereiten(bild, m_dok.Kopf.titel.isEmpty() ? QStringLiteral("Kalumo") : m_dok.Kopf.titel, m_ansichtDruck);
+    // the ratio of the selection, else of the page as last rendered
+    form.Setzen(m_ansichtDruck.Lage, m_ansichtDruck.Seitenverhaeltnis, m_ansichtDruck.Kopien,
+                AnsichtVerhaeltnis(bereich ? bild.size() : m_ansicht->PageBitmap.size()));
+    form.exec();
+    m_ansichtDruck = form.Zustand();
 }
 
 } // namespace kalumo

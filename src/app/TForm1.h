@@ -8,7 +8,10 @@
 #include "document/DokumentDateien.h"
 #include "document/DokumentModell.h"
 #include "learnview/Lernansicht.h"
+#include "peripheral/Ansichtdruck.h"
 #include "platform/QtDateidialoge.h"
+#include "platform/QtDrucker.h"
+#include "worksheet/ArbeitsblattOptionen.h"
 #include "platform/Dateioeffner.h"
 #include "platform/Einstellungsspeicher.h"
 #include "platform/QtMeldungen.h"
@@ -27,6 +30,7 @@ class QWidget;
 
 namespace kalumo {
 
+class TArbeitsblattForm;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
@@ -104,6 +108,12 @@ public:
     void ObjektAktivieren(int index);
     void Dateiordner1Click();
     void Verknuepfungsfelder1Click();
+    // Worksheets and printing the view.
+    void DruckerSetzen(Drucker *d) { m_drucker = d; }
+    void ArbeitsblattErstellen1Click();
+    void Drucken1Click();
+    ArbeitsblattOptionen &ArbeitsblattEinstellungen() { return m_arbeitsblatt; }
+    TArbeitsblattForm *ArbeitsblattForm() const { return m_arbeitsblattForm; }
     // "&Schiebepuzzle" (F11): options dialog, then the puzzle on the rendered page.
     void Schiebepuzzle1Click();
     TSchiebepuzzle *Schiebepuzzle() const { return m_puzzle; }
@@ -127,6 +137,8 @@ private:
     void NachDemSchliessen(Dokument &dok) override;
     QString OeffnenDialog(const QString &startOrdner) override;
     QString SpeichernDialog(const QString &startOrdner, const QString &vorschlag) override;
+    void ArbeitsblattGelesen(const QString *einstellungen, const QString &aufgabe) override;
+    QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void menuesBauen();
     void panelsBauen();
@@ -150,6 +162,11 @@ private:
     Dateidialoge *m_dialoge = &m_qtDialoge;
     QtDateioeffner m_qtOeffner;
     Dateioeffner *m_oeffner = &m_qtOeffner;
+    QtDrucker m_qtDrucker{this};
+    Drucker *m_drucker = &m_qtDrucker;
+    ArbeitsblattOptionen m_arbeitsblatt;
+    TArbeitsblattForm *m_arbeitsblattForm = nullptr;
+    AnsichtDruckZustand m_ansichtDruck;
     std::unique_ptr<Einstellungsspeicher> m_eigenerSpeicher;
     Einstellungsspeicher *m_speicher = nullptr;
     QString m_zentraleKonfiguration;

@@ -106,7 +106,7 @@ TEST(Modus, MenuesUndPanelsJeModus)
     puzzleOhneStatus.Ansichtsmodus = modusSchiebepuzzle;
     puzzleOhneStatus.StatusinfoAnzeigen = false;
     const Fall faelle[] = {
-        {lern, true, false, false, false, true, false, false, "Lernansicht"},
+        {lern, true, true, false, false, true, false, false, "Lernansicht"},
         {uebung, false, false, false, false, false, true, false, "Übung abbrechen"},
         {lehrer, false, false, false, false, false, true, false, "Übung abbrechen"},
         {gesperrt, true, false, false, false, true, false, true, "Lernansicht"},
@@ -117,7 +117,7 @@ TEST(Modus, MenuesUndPanelsJeModus)
         const ModusAnzeige a = ModusAnzeigeBerechnen(f.e);
         EXPECT_EQ(a.Aktiv.at("Oeffnen1"), f.oeffnen) << i;
         EXPECT_EQ(a.Aktiv.at("Schliessen1"), f.oeffnen) << i;
-        // functions that do not exist yet stay disabled in every mode
+        // worksheets only in the learning view and when the author did not lock them
         EXPECT_EQ(a.Aktiv.at("ArbeitsblattErstellen1"), f.arbeitsblatt) << i;
         EXPECT_EQ(a.Aktiv.at("Uebungseinstellungen1"), f.einstellungen) << i;
         EXPECT_EQ(a.TitelPanSichtbar, f.titel) << i;
