@@ -67,7 +67,7 @@ TEST(Uebungsbefehl, JedesBeispielMitSeinerAktionsdatei)
         {"Lückentext Wald mit Falschwörtern", "1,0,1,1,1,1,0,0,180,0", "5", "1", "83.3 %", 0, 6},
         {"Multiple Choice Formen und Tiere", "1,0,1,1,1,0,0,0,180,0", "2.00", "1.00", "66.7 %", 0, 3},
         {"Tabelle Formen", "", "8", "1", "88.9 %", 0, 9},
-        {"Wörter finden Namenwörter", "", "3", "1", "50.0 %", 0, 1},
+        {"Wörter finden Namenwörter", "", "4", "1", "50.0 %", 0, 1},
     };
     // every example has its action file
     EXPECT_EQ(QDir(QStringLiteral(KALUMO_BEISPIELE)).entryList({"*.kal"}).size(), int(std::size(faelle)));
