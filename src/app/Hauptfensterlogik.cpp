@@ -1,6 +1,7 @@
 #include "app/Hauptfensterlogik.h"
 
 #include "app/Hauptmenue.h"
+#include "document/DokumentModell.h"
 #include "platform/Meldungen.h"
 
 #include <QDir>
@@ -163,7 +164,7 @@ TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z)
         if (key == Qt::Key_Minus)
             return TastenAktion::ZoomHeraus;
     }
-    const bool fragen = (z.DokTyp == 2 || z.DokTyp == 3) && z.AnzFrageNummern > 0 && !z.ObjekteditorOffen;
+    const bool fragen = (z.DokTyp == dokEinzelfragen || z.DokTyp == dokMultipleChoice) && z.AnzFrageNummern > 0 && !z.ObjekteditorOffen;
     if (mods == 0 && fragen) {
         switch (key) {
         case Qt::Key_End: return TastenAktion::LetzteFrage;

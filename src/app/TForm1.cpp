@@ -789,10 +789,10 @@ void TForm1::tasteAusfuehren(TastenAktion aktion)
         move(0, 0);
         resize(1076, 780);
         break;
-    case TastenAktion::ErsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 2); break;
-    case TastenAktion::LetzteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 3); break;
-    case TastenAktion::VorherigeFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf); break;
-    case TastenAktion::NaechsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 1); break;
+    case TastenAktion::ErsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavErste); break;
+    case TastenAktion::LetzteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavLetzte); break;
+    case TastenAktion::VorherigeFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavZurueck); break;
+    case TastenAktion::NaechsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavVor); break;
     case TastenAktion::ZoomHinein: ZoomstufeSetzen(m_ansicht->ZoomStufe + 1); break;
     case TastenAktion::ZoomHeraus: ZoomstufeSetzen(m_ansicht->ZoomStufe - 1); break;
     case TastenAktion::Keine: break;

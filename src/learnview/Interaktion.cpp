@@ -14,21 +14,18 @@ namespace {
 // Clickable in the learning view while the object editor is closed.
 constexpr bool IstKlickbar(int t)
 {
-    return artdetail::enthalten<0, 2, 3, 4, 5, 6, 8, 12, 13, 14, 15, 16, 32, 33, 34, 41, 43, 51, 53, 60, 70, 71>(t);
+    return IstAbfragefeld(t) || IstNavKnopf(t)
+           || artdetail::enthalten<objInfopunkt, objLinkExtern, objLinkIntern, objBildLink, objTabelleBildLink>(t);
 }
 // Clickable while the object editor is open.
-constexpr bool IstImEditorKlickbar(int t) { return (t >= 0 && t <= 2) || (t >= 4 && t <= 8) || t == 60; }
-// Clickable when they belong to the current question.
-constexpr bool IstFrageKlickbar(int t) { return artdetail::enthalten<10, 24, 28, 29>(t); }
-// A click switches them between covered and uncovered.
-constexpr bool IstUmschaltbar(int t)
+constexpr bool IstImEditorKlickbar(int t)
 {
-    return artdetail::enthalten<0, 3, 6, 10, 24, 32, 34, 41, 43, 51, 53, 60, 70, 71>(t);
+    return (t >= objAbfrageBeschriftung && t <= objBildLink && t != objAbfrageLuecke) || t == objKreuzwortGitter;
 }
-// A click opens them (info points, links, image links).
-constexpr bool IstOeffenbar(int t) { return artdetail::enthalten<2, 4, 5, 8, 28, 29, 33>(t); }
-
-constexpr int kFrageZurueck = 12, kFrageVor = 13, kFrageErste = 14, kFrageLetzte = 15, kFrageZufall = 16;
+// Clickable when they belong to the current question.
+constexpr bool IstFrageKlickbar(int t) { return IstFrageabfrage(t) || t == objMCInfopunkt || t == objMCLink; }
+// A click switches them between covered and uncovered.
+constexpr bool IstUmschaltbar(int t) { return IstAbfragefeld(t) || IstFrageabfrage(t); }
 
 } // namespace
 
@@ -123,7 +120,7 @@ void Interaktion::Klick(int index)
         return;
     ObjDataTyp &o = m_ansicht.Dok().Objekte[size_t(index)];
     if (IstUmschaltbar(o.Typ)) {
-        o.Abgedeckt = o.Abgedeckt == -1 ? 0 : -1;
+        o.Abgedeckt = o.Abgedeckt == abgAbgedeckt ? abgAufgedeckt : abgAbgedeckt;
         UndoVergessen();
         m_ansicht.ObjektAktualisieren(index);
         return;
@@ -134,15 +131,15 @@ void Interaktion::Klick(int index)
 bool Interaktion::FrageWechseln(int knopfart)
 {
     const int anzahl = m_ansicht.Dok().Kopf.AnzFrageNummern;
-    if (knopfart < kFrageZurueck || knopfart > kFrageZufall || anzahl <= 0)
+    if (knopfart < objNavZurueck || knopfart > objNavZufall || anzahl <= 0)
         return false;
     int &akt = m_ansicht.AktFrageNummer;
     switch (knopfart) {
-    case kFrageZurueck: akt = std::max(1, akt - 1); break;
-    case kFrageVor: akt = std::clamp(akt + 1, 1, anzahl); break;
-    case kFrageErste: akt = 1; break;
-    case kFrageLetzte: akt = anzahl; break;
-    case kFrageZufall:
+    case objNavZurueck: akt = std::max(1, akt - 1); break;
+    case objNavVor: akt = std::clamp(akt + 1, 1, anzahl); break;
+    case objNavErste: akt = 1; break;
+    case objNavLetzte: akt = anzahl; break;
+    case objNavZufall:
         if (anzahl < 2) {
             akt = 1;
         } else {
@@ -167,9 +164,10 @@ int Interaktion::UebungsHitTest(QPoint ansicht) const
     const QPointF f = m_ansicht.AnsichtZuSeite(QPointF(ansicht));
     for (int i = int(dok.Objekte.size()) - 1; i >= 0; --i) {
         const ObjDataTyp &o = dok.Objekte[size_t(i)];
-        const bool offenbar = (artdetail::enthalten<2, 4, 5, 8, 33>(o.Typ) && o.Ebene == 2 && o.PunktInUebung != 0)
-                              || o.Typ == 28 || o.Typ == 29;
-        if (!offenbar && o.Typ != 70 && o.Typ != 71)
+        const bool mcPunkt = o.Typ == objMCInfopunkt || o.Typ == objMCLink;
+        const bool offenbar = (IstOeffenbar(o.Typ) && !mcPunkt && o.Ebene == ebeneInfopunkte && o.PunktInUebung != 0)
+                              || mcPunkt;
+        if (!offenbar && !IstWortsucheElement(o.Typ))
             continue;
         if (o.KartRect[0] <= f.x() && f.x() < o.KartRect[2] && o.KartRect[1] <= f.y() && f.y() < o.KartRect[3])
             return i;
@@ -184,8 +182,8 @@ Mausreaktion Interaktion::UebungsKlick(QPoint ansicht)
     if (index < 0)
         return r;
     ObjDataTyp &o = m_ansicht.Dok().Objekte[size_t(index)];
-    if (o.Typ == 70 || o.Typ == 71) {
-        o.Abgedeckt = o.Abgedeckt == 7 ? 0 : 7;
+    if (IstWortsucheElement(o.Typ)) {
+        o.Abgedeckt = o.Abgedeckt == abgMarkiert ? abgAufgedeckt : abgMarkiert;
         UndoVergessen();
         m_ansicht.ObjektAktualisieren(index);
         r.Neuzeichnen = true;

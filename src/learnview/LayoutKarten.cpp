@@ -96,7 +96,7 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
     HeaderDataTyp &kopf = dok.Kopf;
     if (kopf.DokTyp != dokCluster || !neuAufbauen)
         return;
-    ArtenLoeschen(dok, {40, 41, 42, 43});
+    ArtenLoeschen(dok, IstClusterElement);
     const Rahmen r = RahmenVon(lv);
     const int spalten = Spaltenzahl(kopf), zeilen = Zeilenzahl(kopf);
     const int l = Runden(r.W * r.L), t = Runden(r.H * r.T);
@@ -126,14 +126,14 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
                               : zelle.BildKenn + QStringLiteral(" (Bildkennung)");
                     zelle.Text = cap;
                 }
-                i = ObjektHinzufuegen(dok, 40 + art, ebeneTexteUndBilder, art == 3 ? cap : QString(),
+                i = ObjektHinzufuegen(dok, ClusterTyp(art), ebeneTexteUndBilder, art == 3 ? cap : QString(),
                                       ScaleFsize(Bildgroesse(zelle.Groesse), f), 5, kx, ky, 0);
                 ObjDataTyp &o = dok.Objekte[size_t(i)];
                 o.Bild = zelle.Bild;
                 o.BildKenn = zelle.BildKenn;
                 o.BildkarteAnpassen = zelle.BildkarteAnpassen;
             } else if (!zelle.Text.trimmed().isEmpty()) {
-                i = ObjektHinzufuegen(dok, 40 + art, ebeneTexteUndBilder, zelle.Text, ScaleFsize(0, f), 5, kx, ky, 0);
+                i = ObjektHinzufuegen(dok, ClusterTyp(art), ebeneTexteUndBilder, zelle.Text, ScaleFsize(0, f), 5, kx, ky, 0);
                 dok.Objekte[size_t(i)].TAusr = 1;
             }
             if (i < 0)
@@ -159,7 +159,7 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
     HeaderDataTyp &kopf = dok.Kopf;
     if (kopf.DokTyp != dokKreuzZuordnung || !neuAufbauen)
         return;
-    ArtenLoeschen(dok, {50, 51, 52, 53});
+    ArtenLoeschen(dok, IstKreuzElement);
     const Rahmen r = RahmenVon(lv);
     const bool drei = kopf.LueckenTabelleSpalten >= 3;
     const int zeilen = Zeilenzahl(kopf);
@@ -172,7 +172,7 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
         const lueckentabellearrtyp &zelle = kopf.LueckenTabelle[size_t(zeile)][size_t(spalte)];
         const int art = Zellart(zelle.Art);
         const bool bild = art == 2 || art == 3;
-        const int i = ObjektHinzufuegen(dok, 50 + art, ebeneTexteUndBilder,
+        const int i = ObjektHinzufuegen(dok, KreuzTyp(art), ebeneTexteUndBilder,
                                         bild ? QString() : zelle.Text.leftJustified(4, u' '),
                                         bild ? Bildgroesse(zelle.Groesse) : 0, kausr, double(x) / r.W,
                                         ((zeile + 0.5) * rh + t) / r.H, 0);
@@ -195,7 +195,7 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
         o.Sx = o.Kx - 2.0 * q / r.W;
         o.Sy = o.Ky;
         o.PartnerIndex = i - 1;
-        if (o.Typ == 51 || o.Typ == 53)
+        if (o.Typ == objKreuzAbfrageText || o.Typ == objKreuzAbfrageBild)
             o.FrageNummer = paarNummer++;
     };
 

@@ -1,5 +1,5 @@
 // The crossword page: boxes and start markers of the grid, the clue lists
-// "Waagerecht" and "Senkrecht", and the kind-60 letters.
+// "Waagerecht" and "Senkrecht", and the grid letters (objKreuzwortGitter).
 
 #include "learnview/TextLayouts.h"
 #include "learnview/TextlayoutIntern.h"

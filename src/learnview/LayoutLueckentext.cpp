@@ -59,6 +59,13 @@ void ArtenLoeschen(Dokument &dok, std::initializer_list<int> arten)
             ObjektLoeschen(dok, i);
 }
 
+void ArtenLoeschen(Dokument &dok, bool (*art)(int))
+{
+    for (int i = int(dok.Objekte.size()) - 1; i >= 0; --i)
+        if (art(dok.Objekte[size_t(i)].Typ))
+            ObjektLoeschen(dok, i);
+}
+
 void UmgebungEinrichten(TextFlowUmgebung &form, Lernansicht &lv)
 {
     form.Dok = &lv.Dok();
@@ -169,7 +176,7 @@ void LayoutFindWords(Lernansicht &lv, bool neuAufbauen)
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)
-        ArtenLoeschen(dok, {70, 71});
+        ArtenLoeschen(dok, IstWortsucheElement);
     if (dok.Kopf.lueckentext.isEmpty())
         return;
     // the find-words text: fragentext when it is filled, else the edited text itself
@@ -187,7 +194,7 @@ void TextLayoutsNeuAufbauen(Lernansicht &lv)
     LayoutFindWords(lv, true);
     LayoutCrossword(lv, true);
     const auto &objekte = lv.Dok().Objekte;
-    if (std::none_of(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return o.Typ >= 10 && o.Typ <= 17; })) {
+    if (std::none_of(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return IstEinzelfragenart(o.Typ); })) {
         LayoutQuestions(lv, true);
         // new pages are drawn once, as stored pages are after reading
         if (lv.Dok().Kopf.DokTyp == dokEinzelfragen && !objekte.empty())
@@ -212,24 +219,24 @@ bool TextLayoutsFehlen(const Dokument &dok)
     const int typ = dok.Kopf.DokTyp;
     auto eigene = [&](int art) {
         switch (typ) {
-        case dokLueckentext: return art == objAbfrageLuecke || art == objFalschwort || (art >= 31 && art <= 34);
+        case dokLueckentext: return art == objAbfrageLuecke || art == objFalschwort || IstTabellenZelle(art);
         case dokKreuzwortraetsel: return art == objKreuzwortGitter;
-        case dokWoerterFinden: return art == 70 || art == 71;
-        case dokCluster: return art >= 40 && art <= 43;
-        case dokKreuzZuordnung: return art >= 50 && art <= 53;
+        case dokWoerterFinden: return IstWortsucheElement(art);
+        case dokCluster: return IstClusterElement(art);
+        case dokKreuzZuordnung: return IstKreuzElement(art);
         }
         return false;
     };
     const auto &objekte = dok.Objekte;
-    auto gibt = [&](int von, int bis) {
-        return std::any_of(objekte.begin(), objekte.end(),
-                           [&](const ObjDataTyp &o) { return o.Typ >= von && o.Typ <= bis; });
+    auto gibt = [&](bool (*art)(int)) {
+        return std::any_of(objekte.begin(), objekte.end(), [&](const ObjDataTyp &o) { return art(o.Typ); });
     };
     // question pages: single questions are stored, multiple-choice pages never
     if (typ == dokEinzelfragen)
-        return !dok.Kopf.fragentext.trimmed().isEmpty() && !gibt(10, 17);
+        return !dok.Kopf.fragentext.trimmed().isEmpty() && !gibt(IstEinzelfragenart);
     if (typ == dokMultipleChoice)
-        return gibt(20, 21) && !gibt(22, 27);
+        return gibt([](int t) { return t == objMCFrage || t == objMCFrageBild; })
+               && !gibt([](int t) { return t >= objMCFragetext && t <= objMCAntwortBild; });
     if (typ != dokLueckentext && typ != dokKreuzwortraetsel && typ != dokWoerterFinden && typ != dokCluster
         && typ != dokKreuzZuordnung)
         return false;

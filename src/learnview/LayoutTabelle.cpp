@@ -61,7 +61,7 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)
-        ArtenLoeschen(dok, {objAbfrageLuecke, 31, 32, 33, 34});
+        ArtenLoeschen(dok, [](int t) { return t == objAbfrageLuecke || IstTabellenZelle(t); });
     const Rahmen r = RahmenVon(lv);
     const Tabellengeometrie g = Geometrie(r, kopf);
     const QColor farbe = Farbe(kopf.TextCol);
@@ -105,7 +105,7 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
                     if (zeichnen) {
                         const double cy = double(y) / r.H + (abfrage ? 0.015 : 0.0035);
                         if (neuAufbauen) {
-                            const int typ = 30 + art;
+                            const int typ = TabellenZellenTyp(art);
                             const QString cap = abfrage ? zelle.Text : art == 3 ? zelle.Link : QString();
                             const int i = ObjektHinzufuegen(dok, typ, ebeneTexteUndBilder, cap,
                                                             abfrage ? 0 : zelle.Groesse, 4, cx, cy, 0);
@@ -124,8 +124,7 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
                         } else {
                             const int anzahl = int(dok.Objekte.size());
                             while (zellzeiger < anzahl
-                                   && !(dok.Objekte[size_t(zellzeiger)].Typ >= 31
-                                        && dok.Objekte[size_t(zellzeiger)].Typ <= 34))
+                                   && !IstTabellenZelle(dok.Objekte[size_t(zellzeiger)].Typ))
                                 ++zellzeiger;
                             if (zellzeiger < anzahl) {
                                 ObjDataTyp &o = dok.Objekte[size_t(zellzeiger)];

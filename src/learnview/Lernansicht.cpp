@@ -397,7 +397,7 @@ void Lernansicht::FeldAufdecken(int index)
 {
     if (index < 0 || index >= int(m_dok.Objekte.size()))
         return;
-    m_dok.Objekte[size_t(index)].Abgedeckt = 0;
+    m_dok.Objekte[size_t(index)].Abgedeckt = abgAufgedeckt;
     ObjektAktualisieren(index);
 }
 
@@ -428,10 +428,10 @@ bool Lernansicht::EbeneSichtbar(const ObjDataTyp &o) const
     if (UebungLaeuft)
         return true;
     switch (o.Ebene) {
-    case 0: return Ebene0Check;
-    case 1: return Ebene1Check;
-    case 2: return Ebene2Check;
-    case 3: return Ebene3Check;
+    case ebeneBasisbild: return Ebene0Check;
+    case ebeneTexteUndBilder: return Ebene1Check;
+    case ebeneInfopunkte: return Ebene2Check;
+    case ebeneLayout: return Ebene3Check;
     }
     return false; // a layer without a check box is never shown
 }
@@ -450,7 +450,7 @@ std::vector<int> Lernansicht::Stapelfolge() const
         folge[i] = int(i);
     auto zuletzt = [this](int i) {
         const ObjDataTyp &o = m_dok.Objekte[size_t(i)];
-        return IstAbdeckbar(o.Typ) && o.Abgedeckt == -1;
+        return IstAbdeckbar(o.Typ) && o.Abgedeckt == abgAbgedeckt;
     };
     std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
         const bool za = zuletzt(a), zb = zuletzt(b);
@@ -509,7 +509,7 @@ QImage LernansichtRendern(Dokument &dok, QSize ansicht, int zoomstufe, bool aufd
         TextLayoutsNeuAufbauen(lv);
     if (aufdecken)
         for (ObjDataTyp &o : dok.Objekte)
-            o.Abgedeckt = 0;
+            o.Abgedeckt = abgAufgedeckt;
     lv.AssignNumbers(nummerierung, false);
     lv.RebuildView();
     return lv.ViewBitmap;

@@ -100,7 +100,7 @@ TEST(TForm1, OeffnenZeigtDasDokumentUndSeinenNamen)
             abgedeckt += ansicht.pixel(x, y) == qRgb(202, 228, 255);
     EXPECT_GT(abgedeckt, 500);
     f.form.Aktion("AlleAufdecken1")->trigger();
-    EXPECT_EQ(f.form.AktuellesDokument().Objekte[0].Abgedeckt, 0);
+    EXPECT_EQ(f.form.AktuellesDokument().Objekte[0].Abgedeckt, abgAufgedeckt);
 
     const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
     if (!fotos.isEmpty())

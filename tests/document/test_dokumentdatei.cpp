@@ -77,7 +77,7 @@ TEST(Dateiformat, MinimaleDateiHatAlleStandardwerte)
     EXPECT_EQ(o.HFarbe, 0xFFFFFF);
     EXPECT_EQ(o.HDeck, 0);
     EXPECT_EQ(o.BildDeck, 100);
-    EXPECT_EQ(o.Abgedeckt, -1);
+    EXPECT_EQ(o.Abgedeckt, abgAbgedeckt);
     EXPECT_EQ(o.AnzeigeNummer, -1);
     EXPECT_EQ(o.KartRect[0], -1.0);
     EXPECT_FALSE(o.Generiert);
