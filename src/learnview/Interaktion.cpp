@@ -106,9 +106,7 @@ int Interaktion::HitTest(QPoint ansicht) const
         const bool kandidat = (!editor && IstKlickbar(o.Typ) && m_ansicht.Zeichenbar(o))
                               || (editor && IstImEditorKlickbar(o.Typ))
                               || (!editor && IstFrageKlickbar(o.Typ) && o.FrageNummer == m_ansicht.AktFrageNummer);
-        if (!kandidat || o.KartRect[0] < 0)
-            continue;
-        if (o.KartRect[0] <= f.x() && f.x() < o.KartRect[2] && o.KartRect[1] <= f.y() && f.y() < o.KartRect[3])
+        if (kandidat && KarteEnthaelt(o, f))
             return i;
     }
     return -1;
@@ -167,9 +165,7 @@ int Interaktion::UebungsHitTest(QPoint ansicht) const
         const bool mcPunkt = o.Typ == objMCInfopunkt || o.Typ == objMCLink;
         const bool offenbar = (IstOeffenbar(o.Typ) && !mcPunkt && o.Ebene == ebeneInfopunkte && o.PunktInUebung != 0)
                               || mcPunkt;
-        if (!offenbar && !IstWortsucheElement(o.Typ))
-            continue;
-        if (o.KartRect[0] <= f.x() && f.x() < o.KartRect[2] && o.KartRect[1] <= f.y() && f.y() < o.KartRect[3])
+        if ((offenbar || IstWortsucheElement(o.Typ)) && KarteEnthaelt(o, f))
             return i;
     }
     return -1;

@@ -36,6 +36,24 @@ QSize Einpassen(QSize seite, QSize verfuegbar)
     return {int(w), std::max(1, Runden(w * ph / pw))};
 }
 
+// The page fitted into the available size and the part of it the view
+// shows at a zoom: never larger than the available size.
+struct Fenstermass
+{
+    QSize Eingepasst;
+    QSize Sichtbar;
+};
+
+Fenstermass FensterMessen(QSize raster, QSize verfuegbar, double zoom)
+{
+    const QSize w(std::max(1, verfuegbar.width()), std::max(1, verfuegbar.height()));
+    Fenstermass m;
+    m.Eingepasst = Einpassen(raster, w);
+    m.Sichtbar = QSize(std::max(1, std::min(Runden(m.Eingepasst.width() * zoom), w.width())),
+                       std::max(1, std::min(Runden(m.Eingepasst.height() * zoom), w.height())));
+    return m;
+}
+
 void GroesseSicherstellen(QImage &bild, QSize groesse, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
     if (bild.size() != groesse || bild.format() != format)
@@ -94,19 +112,7 @@ const QImage &Lernansicht::Arbeitskopie()
         m_arbeitskopie = {};
         return m_arbeitskopie;
     }
-    QImage kopie = basis.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (kopie.size() != g.Basis.size())
-        kopie = kopie.scaled(g.Basis.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (deck < 100) {
-        QImage blass(kopie.size(), QImage::Format_ARGB32_Premultiplied);
-        blass.fill(Qt::transparent);
-        QPainter p(&blass);
-        p.setOpacity(Alpha(deck) / 255.0);
-        p.drawImage(0, 0, kopie);
-        p.end();
-        kopie = blass;
-    }
-    m_arbeitskopie = kopie;
+    m_arbeitskopie = BildAufbereiten(basis, g.Basis.size(), deck);
     return m_arbeitskopie;
 }
 
@@ -170,10 +176,9 @@ std::array<double, 4> Lernansicht::ComposePage(QImage &ziel, QSize verfuegbar, d
 {
     const Seitengeometrie g = Geometrie();
     zoom = std::clamp(std::isfinite(zoom) ? zoom : 1.0, 0.1, 4.0);
-    const QSize w(std::max(1, verfuegbar.width()), std::max(1, verfuegbar.height()));
-    const QSize eingepasst = Einpassen(g.Raster, w);
-    const int zb = std::max(1, std::min(Runden(eingepasst.width() * zoom), w.width()));
-    const int zh = std::max(1, std::min(Runden(eingepasst.height() * zoom), w.height()));
+    const Fenstermass m = FensterMessen(g.Raster, verfuegbar, zoom);
+    const QSize eingepasst = m.Eingepasst;
+    const int zb = m.Sichtbar.width(), zh = m.Sichtbar.height();
     const double qb = std::min(g.Raster.width() / zoom * zb / eingepasst.width(), double(g.Raster.width()));
     const double qh = std::min(g.Raster.height() / zoom * zh / eingepasst.height(), double(g.Raster.height()));
     GroesseSicherstellen(ziel, QSize(zb, zh));
@@ -211,12 +216,11 @@ void Lernansicht::RebuildView()
     ++Aufbauzaehler;
     const double zoom = kZoomFaktoren[size_t(std::clamp(ZoomStufe, 0, 4))];
     const Seitengeometrie g = Geometrie();
-    const QSize verfuegbar(std::max(1, Ansichtsgroesse.width()), std::max(1, Ansichtsgroesse.height()));
 
     // 2. the window the view shows at this zoom (only its size is needed)
-    const QSize eingepasst = Einpassen(g.Raster, verfuegbar);
-    const int zb = std::max(1, std::min(Runden(eingepasst.width() * zoom), verfuegbar.width()));
-    const int zh = std::max(1, std::min(Runden(eingepasst.height() * zoom), verfuegbar.height()));
+    const Fenstermass m = FensterMessen(g.Raster, Ansichtsgroesse, zoom);
+    const QSize eingepasst = m.Eingepasst;
+    const int zb = m.Sichtbar.width(), zh = m.Sichtbar.height();
     const double ww = std::min(double(zb) / (eingepasst.width() * zoom), 1.0);
     const double wh = std::min(double(zh) / (eingepasst.height() * zoom), 1.0);
 
@@ -289,14 +293,19 @@ void Lernansicht::LayoutsNachObjekten()
     Haken->LayoutCrossword(*this);
 }
 
+void Lernansicht::Durchgang(QImage &ziel, const RenderOptionen &opt, bool (*nimm)(int))
+{
+    QPainter p(&ziel);
+    for (int i = 0; i < int(m_dok.Objekte.size()); ++i)
+        if (nimm(m_dok.Objekte[size_t(i)].Typ))
+            ObjektZeichnen(p, &ziel, ziel.size(), i, opt);
+}
+
 void Lernansicht::FesterDurchgang()
 {
     RenderOptionen opt;
     opt.FesterDurchgang = true;
-    QPainter p(&BackdropBitmap);
-    for (int i = 0; i < int(m_dok.Objekte.size()); ++i)
-        if (IstFestesObjekt(m_dok.Objekte[size_t(i)].Typ))
-            ObjektZeichnen(p, &BackdropBitmap, BackdropBitmap.size(), i, opt);
+    Durchgang(BackdropBitmap, opt, IstFestesObjekt);
 }
 
 void Lernansicht::ObjekteZeichnen()
@@ -311,10 +320,7 @@ void Lernansicht::AbfragenObenauf()
 {
     RenderOptionen opt;
     opt.ZuerstLoeschen = true;
-    QPainter p(&PageBitmap);
-    for (int i = 0; i < int(m_dok.Objekte.size()); ++i)
-        if (IstAbfragefeld(m_dok.Objekte[size_t(i)].Typ))
-            ObjektZeichnen(p, &PageBitmap, PageBitmap.size(), i, opt);
+    Durchgang(PageBitmap, opt, IstAbfragefeld);
 }
 
 void Lernansicht::RedrawObjects()
@@ -486,6 +492,12 @@ QPointF Lernansicht::SeiteZuAnsicht(QPointF bruch) const
         return {};
     return {(bruch.x() - ViewWindow[0]) / ww * ViewBitmap.width(),
             (bruch.y() - ViewWindow[1]) / wh * ViewBitmap.height()};
+}
+
+bool KarteEnthaelt(const ObjDataTyp &o, QPointF seite)
+{
+    const auto &k = o.KartRect;
+    return k[0] >= 0 && k[0] <= seite.x() && seite.x() < k[2] && k[1] <= seite.y() && seite.y() < k[3];
 }
 
 QRect Lernansicht::KartenPixel(const ObjDataTyp &o) const

@@ -39,10 +39,10 @@ void AnkerMarkierung(QPainter &p, QPoint m)
     p.restore();
 }
 
-// The offsets of a line w pixels wide drawn as w x w one-pixel lines.
-int ErsterVersatz(int w) { return -w / 2; }
-
-void Leitlinie(QPainter &p, QPoint von, QPoint nach, const QColor &farbe, int dicke)
+// A line dicke pixels wide is drawn as dicke x dicke one-pixel lines, each
+// shifted by d (from -dicke / 2 on); linien draws them for one d.
+template <class Linien>
+void BreitZeichnen(QPainter &p, const QColor &farbe, int dicke, Linien linien)
 {
     const int w = std::clamp(dicke, 0, kLinieDickeMax);
     if (w <= 0)
@@ -50,33 +50,29 @@ void Leitlinie(QPainter &p, QPoint von, QPoint nach, const QColor &farbe, int di
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(farbe, 1, Qt::SolidLine, Qt::FlatCap));
-    for (int dx = ErsterVersatz(w); dx < ErsterVersatz(w) + w; ++dx)
-        for (int dy = ErsterVersatz(w); dy < ErsterVersatz(w) + w; ++dy)
-            p.drawLine(von + QPoint(dx, dy), nach + QPoint(dx, dy));
+    for (int dx = -w / 2; dx < -w / 2 + w; ++dx)
+        for (int dy = -w / 2; dy < -w / 2 + w; ++dy)
+            linien(QPoint(dx, dy));
     p.restore();
+}
+
+void Leitlinie(QPainter &p, QPoint von, QPoint nach, const QColor &farbe, int dicke)
+{
+    BreitZeichnen(p, farbe, dicke, [&](QPoint d) { p.drawLine(von + d, nach + d); });
 }
 
 // The bent line of cross-matching elements; on worksheets the pupil draws
 // the middle segment of the query elements.
 void Kreuzlinie(QPainter &p, QPoint anker, QPoint karte, int h, bool ohneMitte, const QColor &farbe, int dicke)
 {
-    const int w = std::clamp(dicke, 0, kLinieDickeMax);
-    if (w <= 0)
-        return;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(farbe, 1, Qt::SolidLine, Qt::FlatCap));
-    for (int dx = ErsterVersatz(w); dx < ErsterVersatz(w) + w; ++dx)
-        for (int dy = ErsterVersatz(w); dy < ErsterVersatz(w) + w; ++dy) {
-            const QPoint d(dx, dy);
-            const QPoint a = anker + d, b = anker + QPoint(50, 0) + d;
-            const QPoint c = karte - QPoint(50 + h, 0) + d, e = karte - QPoint(h, 0) + d;
-            p.drawLine(a, b);
-            if (!ohneMitte)
-                p.drawLine(b, c);
-            p.drawLine(c, e);
-        }
-    p.restore();
+    BreitZeichnen(p, farbe, dicke, [&](QPoint d) {
+        const QPoint a = anker + d, b = anker + QPoint(50, 0) + d;
+        const QPoint c = karte - QPoint(50 + h, 0) + d, e = karte - QPoint(h, 0) + d;
+        p.drawLine(a, b);
+        if (!ohneMitte)
+            p.drawLine(b, c);
+        p.drawLine(c, e);
+    });
 }
 
 int AutomatischeAusrichtung(const ObjDataTyp &o, int w, int h)
@@ -103,30 +99,15 @@ QImage Lernansicht::SkaliertesBild(const QImage &bild, QSize groesse, int deckkr
     if (bild.isNull() || groesse.isEmpty())
         return {};
     deckkraft = std::clamp(deckkraft, 0, 100);
-    auto erzeugen = [&] {
-        QImage b = bild.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (b.size() != groesse)
-            b = b.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (deckkraft < 100) {
-            QImage blass(b.size(), QImage::Format_ARGB32_Premultiplied);
-            blass.fill(Qt::transparent);
-            QPainter p(&blass);
-            p.setOpacity(Alpha(deckkraft) / 255.0);
-            p.drawImage(0, 0, b);
-            p.end();
-            b = blass;
-        }
-        return b;
-    };
     // very large cards are not kept
     if (qint64(groesse.width()) * groesse.height() > 16LL * 1024 * 1024)
-        return erzeugen();
+        return BildAufbereiten(bild, groesse, deckkraft);
     const quint64 q = quint64(bild.cacheKey());
     const std::uint64_t schluessel = q * 0x9E3779B97F4A7C15ULL ^ (quint64(groesse.width()) << 42)
                                      ^ (quint64(groesse.height()) << 21) ^ quint64(deckkraft);
     BildEintrag &e = m_bildCache[schluessel];
     if (e.Bild.isNull() || e.Quelle != bild.cacheKey() || e.Groesse != groesse || e.Deckkraft != deckkraft) {
-        e.Bild = erzeugen();
+        e.Bild = BildAufbereiten(bild, groesse, deckkraft);
         e.Quelle = bild.cacheKey();
         e.Groesse = groesse;
         e.Deckkraft = deckkraft;
