@@ -4,6 +4,7 @@
 
 #include "learnview/Objektarten.h"
 #include "learnview/ObjektzeichnungIntern.h"
+#include "learnview/Seitenlayouts.h"
 #include "learnview/Zeichenhilfen.h"
 
 #include <QFontMetrics>
@@ -276,7 +277,7 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
         }
         case abgAusstehend: {
             const int dt = kopf.DokTyp;
-            if ((dt == dokEinzelfragen || dt == dokMultipleChoice) && lv.UebungLaeuft)
+            if (SeitenlayoutVon(kopf).Fragenseiten && lv.UebungLaeuft)
                 break;
             PunktArt art;
             art.Zielpunkt = true;

@@ -125,8 +125,6 @@ void LayoutQuestions(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokEinzelfragen)
-        return;
     if (neuAufbauen) {
         ArtenLoeschen(dok, IstEinzelfragenart);
         if (kopf.fragentext.isEmpty()) {
@@ -168,8 +166,6 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokMultipleChoice)
-        return;
     if (neuAufbauen) {
         ArtenLoeschen(dok, [](int t) { return IstNavKnopf(t) || t == objTextLabel || IstMCElement(t); });
         const Rahmen r = RahmenVon(lv);

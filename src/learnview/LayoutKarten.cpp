@@ -55,7 +55,7 @@ int ScaleFsize(int fsize, double faktor)
 void DrawBaskets(Lernansicht &lv, QImage &raster)
 {
     const HeaderDataTyp &kopf = lv.Dok().Kopf;
-    if (kopf.DokTyp != dokCluster || raster.isNull())
+    if (raster.isNull())
         return;
     const Rahmen r = RahmenVon(lv);
     const int w = raster.width(), h = raster.height();
@@ -94,7 +94,7 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokCluster || !neuAufbauen)
+    if (!neuAufbauen)
         return;
     ArtenLoeschen(dok, IstClusterElement);
     const Rahmen r = RahmenVon(lv);
@@ -157,7 +157,7 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokKreuzZuordnung || !neuAufbauen)
+    if (!neuAufbauen)
         return;
     ArtenLoeschen(dok, IstKreuzElement);
     const Rahmen r = RahmenVon(lv);

@@ -45,7 +45,7 @@ void LayoutCrossword(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokKreuzwortraetsel || lv.PageBitmap.isNull())
+    if (lv.PageBitmap.isNull())
         return;
     if (neuAufbauen)
         ArtenLoeschen(dok, {objKreuzwortGitter});

@@ -3,6 +3,7 @@
 // rebuild entry points and marked-up card captions.
 
 #include "learnview/TextLayouts.h"
+#include "learnview/Seitenlayouts.h"
 #include "learnview/TextlayoutIntern.h"
 #include "learnview/Zeichenhilfen.h"
 
@@ -135,20 +136,10 @@ bool Bereit(const Lernansicht &lv)
 
 } // namespace
 
-void LayoutClozeType(Lernansicht &lv, bool neuAufbauen)
-{
-    if (lv.Dok().Kopf.DokTyp != dokLueckentext)
-        return;
-    if (lv.Dok().Kopf.DokUnterTyp == subTabelle)
-        LayoutTable(lv, neuAufbauen);
-    else
-        LayoutCloze(lv, neuAufbauen);
-}
-
 void LayoutCloze(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
-    if (dok.Kopf.DokTyp != dokLueckentext || !Bereit(lv))
+    if (!Bereit(lv))
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)
@@ -172,7 +163,7 @@ void LayoutCloze(Lernansicht &lv, bool neuAufbauen)
 void LayoutFindWords(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
-    if (dok.Kopf.DokTyp != dokWoerterFinden || !Bereit(lv))
+    if (!Bereit(lv))
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)
@@ -190,19 +181,20 @@ void TextLayoutsNeuAufbauen(Lernansicht &lv)
 {
     if (lv.PageBitmap.isNull())
         lv.RebuildView();
-    LayoutClozeType(lv, true);
-    LayoutFindWords(lv, true);
-    LayoutCrossword(lv, true);
+    const Seitenlayout &seite = SeitenlayoutVon(lv.Dok().Kopf);
+    if (!seite.Layout)
+        return;
     const auto &objekte = lv.Dok().Objekte;
-    if (std::none_of(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return IstEinzelfragenart(o.Typ); })) {
-        LayoutQuestions(lv, true);
+    if (seite.Art != Seitenart::Einzelfragen) {
+        seite.Layout(lv, true);
+    } else if (std::none_of(objekte.begin(), objekte.end(),
+                            [](const ObjDataTyp &o) { return IstEinzelfragenart(o.Typ); })) {
+        // the pages of single questions are stored with the document
+        seite.Layout(lv, true);
         // new pages are drawn once, as stored pages are after reading
-        if (lv.Dok().Kopf.DokTyp == dokEinzelfragen && !objekte.empty())
+        if (!objekte.empty())
             lv.RebuildView();
     }
-    LayoutMultipleChoice(lv, true);
-    LayoutClusterCards(lv, true);
-    LayoutCrossMatching(lv, true);
 }
 
 void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart, QSize ansicht, int nummerierung)
@@ -216,34 +208,42 @@ void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart, QSize ansi
 
 bool TextLayoutsFehlen(const Dokument &dok)
 {
-    const int typ = dok.Kopf.DokTyp;
-    auto eigene = [&](int art) {
-        switch (typ) {
-        case dokLueckentext: return art == objAbfrageLuecke || art == objFalschwort || IstTabellenZelle(art);
-        case dokKreuzwortraetsel: return art == objKreuzwortGitter;
-        case dokWoerterFinden: return IstWortsucheElement(art);
-        case dokCluster: return IstClusterElement(art);
-        case dokKreuzZuordnung: return IstKreuzElement(art);
-        }
-        return false;
-    };
+    const Seitenlayout &seite = SeitenlayoutVon(dok.Kopf);
     const auto &objekte = dok.Objekte;
     auto gibt = [&](bool (*art)(int)) {
         return std::any_of(objekte.begin(), objekte.end(), [&](const ObjDataTyp &o) { return art(o.Typ); });
     };
     // question pages: single questions are stored, multiple-choice pages never
-    if (typ == dokEinzelfragen)
-        return !dok.Kopf.fragentext.trimmed().isEmpty() && !gibt(IstEinzelfragenart);
-    if (typ == dokMultipleChoice)
+    switch (seite.Art) {
+    case Seitenart::Bildseite: return false;
+    case Seitenart::Einzelfragen: return !dok.Kopf.fragentext.trimmed().isEmpty() && !gibt(IstEinzelfragenart);
+    case Seitenart::MultipleChoice:
         return gibt([](int t) { return t == objMCFrage || t == objMCFrageBild; })
                && !gibt([](int t) { return t >= objMCFragetext && t <= objMCAntwortBild; });
-    if (typ != dokLueckentext && typ != dokKreuzwortraetsel && typ != dokWoerterFinden && typ != dokCluster
-        && typ != dokKreuzZuordnung)
-        return false;
-    for (const ObjDataTyp &o : dok.Objekte)
-        if (eigene(o.Typ) && o.Generiert)
-            return false;
-    return true;
+    default: break;
+    }
+    return std::none_of(objekte.begin(), objekte.end(),
+                        [&](const ObjDataTyp &o) { return seite.EigeneArt(o.Typ) && o.Generiert; });
+}
+
+void TextLayouts::SeiteVorbereiten(Lernansicht &lv)
+{
+    const Seitenlayout &seite = SeitenlayoutVon(lv.Dok().Kopf);
+    if (seite.Schritt == Layoutschritt::VorDemHintergrund)
+        seite.Layout(lv, false);
+}
+
+void TextLayouts::SeiteSetzen(Lernansicht &lv)
+{
+    const Seitenlayout &seite = SeitenlayoutVon(lv.Dok().Kopf);
+    if (seite.Schritt == Layoutschritt::UmDieObjekte)
+        seite.Layout(lv, false);
+}
+
+void TextLayouts::Hintergrund(Lernansicht &lv, QImage &raster)
+{
+    if (const auto zeichnen = SeitenlayoutVon(lv.Dok().Kopf).Hintergrund)
+        zeichnen(lv, raster);
 }
 
 TextLayouts &StandardTextLayouts()

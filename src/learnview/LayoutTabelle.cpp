@@ -57,7 +57,7 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokLueckentext || lv.PageBitmap.isNull())
+    if (lv.PageBitmap.isNull())
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)

@@ -183,8 +183,8 @@ std::array<double, 4> Lernansicht::ComposePage(QImage &ziel, QSize verfuegbar, d
     const double qh = std::min(g.Raster.height() / zoom * zh / eingepasst.height(), double(g.Raster.height()));
     GroesseSicherstellen(ziel, QSize(zb, zh));
     SeiteZeichnen(ziel, QRectF(0, 0, qb, qh));
-    if (m_dok.Kopf.DokTyp == dokCluster && Haken)
-        Haken->DrawBaskets(*this, ziel);
+    if (Haken)
+        Haken->Hintergrund(*this, ziel);
     return {0.0, 0.0, qb / g.Raster.width(), qh / g.Raster.height()};
 }
 
@@ -240,8 +240,8 @@ void Lernansicht::RebuildView()
                          QSize(std::max(1, Runden(eingepasst.width() * zoom)),
                                std::max(1, Runden(eingepasst.height() * zoom))));
     SeiteZeichnen(PageBitmap, QRectF(QPointF(0, 0), QSizeF(g.Raster)));
-    if (m_dok.Kopf.DokTyp == dokCluster && Haken)
-        Haken->DrawBaskets(*this, PageBitmap);
+    if (Haken)
+        Haken->Hintergrund(*this, PageBitmap);
 
     // 6. the base image layer switched off: a white page, margins included
     if (!Ebene0Check && !UebungLaeuft)
@@ -249,10 +249,8 @@ void Lernansicht::RebuildView()
 
     // 7. question and multiple-choice pages, the editor grid
     GapFontOffset = 0;
-    if (Haken) {
-        Haken->LayoutQuestions(*this);
-        Haken->LayoutMultipleChoice(*this);
-    }
+    if (Haken)
+        Haken->SeiteVorbereiten(*this);
     if (Autorenmodus() && GitterAnzeigen)
         Gitter(PageBitmap);
 
@@ -263,16 +261,8 @@ void Lernansicht::RebuildView()
     // 10. the fixed objects under the query cards
     BackdropBitmap = PageBitmap;
     FesterDurchgang();
-    // 11. everything in stacking order
-    ObjekteZeichnen();
-    // 12. what the layouts draw over the objects
-    LayoutsNachObjekten();
-    // 13. the query fields on top
-    if (!Autorenmodus())
-        AbfragenObenauf();
-    // 14.
-    CleanBitmap = PageBitmap;
-    PresentView();
+    // 11. to 14.
+    ObjekteAufDieSeite();
 
     for (auto it = m_bildCache.begin(); it != m_bildCache.end();) {
         if (it->second.Generation < m_generation - 1)
@@ -284,13 +274,8 @@ void Lernansicht::RebuildView()
 
 void Lernansicht::LayoutsNachObjekten()
 {
-    if (!Haken)
-        return;
-    Haken->LayoutClozeType(*this);
-    Haken->LayoutFindWords(*this);
-    Haken->LayoutClusterCards(*this);
-    Haken->LayoutCrossMatching(*this);
-    Haken->LayoutCrossword(*this);
+    if (Haken)
+        Haken->SeiteSetzen(*this);
 }
 
 void Lernansicht::Durchgang(QImage &ziel, const RenderOptionen &opt, bool (*nimm)(int))
@@ -306,6 +291,20 @@ void Lernansicht::FesterDurchgang()
     RenderOptionen opt;
     opt.FesterDurchgang = true;
     Durchgang(BackdropBitmap, opt, IstFestesObjekt);
+}
+
+void Lernansicht::ObjekteAufDieSeite()
+{
+    // 11. everything in stacking order
+    ObjekteZeichnen();
+    // 12. what the layouts draw over the objects
+    LayoutsNachObjekten();
+    // 13. the query fields on top
+    if (!Autorenmodus())
+        AbfragenObenauf();
+    // 14.
+    CleanBitmap = PageBitmap;
+    PresentView();
 }
 
 void Lernansicht::ObjekteZeichnen()
@@ -331,12 +330,7 @@ void Lernansicht::RedrawObjects()
         return;
     }
     PageBitmap = BackgroundBitmap;
-    ObjekteZeichnen();
-    LayoutsNachObjekten();
-    if (!Autorenmodus())
-        AbfragenObenauf();
-    CleanBitmap = PageBitmap;
-    PresentView();
+    ObjekteAufDieSeite();
 }
 
 QPoint Lernansicht::AnsichtsVersatz() const

@@ -175,6 +175,8 @@ private:
     // Draws every object whose kind nimm accepts, in index order.
     void Durchgang(QImage &ziel, const RenderOptionen &opt, bool (*nimm)(int));
     void FesterDurchgang();
+    // Steps 11 to 14 of RebuildView, shared with RedrawObjects.
+    void ObjekteAufDieSeite();
     void ObjekteZeichnen();
     void AbfragenObenauf();
     void LayoutsNachObjekten();

@@ -5,6 +5,7 @@
 #include "learnview/Lernansicht.h"
 #include "learnview/Objektarten.h"
 #include "learnview/ObjektzeichnungIntern.h"
+#include "learnview/Seitenlayouts.h"
 #include "learnview/Zeichenhilfen.h"
 
 #include <QFontMetrics>
@@ -198,7 +199,7 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
     if (opt.ZuerstLoeschen && bildschirm && !autor && Zeichenbar(o) && o.KartRect[0] >= 0 && ziel
         && BackdropBitmap.size() == ziel->size()) {
         bool auslassen = IstFrageseitenart(typ) && !k.AktFrage;
-        if (UebungLaeuft && (kopf.DokTyp == dokEinzelfragen || kopf.DokTyp == dokMultipleChoice))
+        if (UebungLaeuft && SeitenlayoutVon(kopf).Fragenseiten)
             auslassen = true;
         if (!auslassen) {
             const QRect alt = QRect(QPoint(Runden(o.KartRect[0] * k.W), Runden(o.KartRect[1] * k.H)),
