@@ -138,6 +138,10 @@ bool IstNieGespeichert(int typ);
 QString StandardPunktTitel(int typ);
 Farbwert StandardPunktHintergrund(int typ);
 
+// UebEinstSpeichern: the exercise settings travel with the document and
+// cannot be changed before an exercise.
+constexpr int kUebEinstGesperrt = 2;
+
 constexpr int kTabelleMaxZeilen = 16;
 constexpr int kTabelleMaxSpalten = 12;
 constexpr int kKreuzGroesse = 30;

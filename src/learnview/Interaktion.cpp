@@ -3,6 +3,7 @@
 #include "learnview/Objektarten.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 
 #include <algorithm>
 #include <vector>
@@ -154,41 +155,6 @@ bool Interaktion::FrageWechseln(int knopfart)
     return true;
 }
 
-int Interaktion::UebungsHitTest(QPoint ansicht) const
-{
-    const Dokument &dok = m_ansicht.Dok();
-    if (m_ansicht.ViewBitmap.isNull() || !m_ansicht.ViewBitmap.rect().contains(ansicht))
-        return -1;
-    const QPointF f = m_ansicht.AnsichtZuSeite(QPointF(ansicht));
-    for (int i = int(dok.Objekte.size()) - 1; i >= 0; --i) {
-        const ObjDataTyp &o = dok.Objekte[size_t(i)];
-        const bool mcPunkt = o.Typ == objMCInfopunkt || o.Typ == objMCLink;
-        const bool offenbar = (IstOeffenbar(o.Typ) && !mcPunkt && o.Ebene == ebeneInfopunkte && o.PunktInUebung != 0)
-                              || mcPunkt;
-        if ((offenbar || IstWortsucheElement(o.Typ)) && KarteEnthaelt(o, f))
-            return i;
-    }
-    return -1;
-}
-
-Mausreaktion Interaktion::UebungsKlick(QPoint ansicht)
-{
-    Mausreaktion r;
-    const int index = UebungsHitTest(ansicht);
-    if (index < 0)
-        return r;
-    ObjDataTyp &o = m_ansicht.Dok().Objekte[size_t(index)];
-    if (IstWortsucheElement(o.Typ)) {
-        o.Abgedeckt = o.Abgedeckt == abgMarkiert ? abgAufgedeckt : abgMarkiert;
-        UndoVergessen();
-        m_ansicht.ObjektAktualisieren(index);
-        r.Neuzeichnen = true;
-    } else {
-        r.Aktivieren = index;
-    }
-    return r;
-}
-
 void Interaktion::VerschiebenBeginnen(QPoint p)
 {
     // a shape being dragged is given up: its outline must not go into the page
@@ -208,9 +174,9 @@ void Interaktion::VerschiebenBeginnen(QPoint p)
     m_panPunkt = p;
 }
 
-Mausreaktion Interaktion::MausDruck(QPoint p, Maustaste taste)
+Eingabereaktion Interaktion::MausDruck(QPoint p, Maustaste taste)
 {
-    Mausreaktion r;
+    Eingabereaktion r;
     if (taste == Maustaste::Rechts || (taste == Maustaste::Links && m_werkzeug == wzHand)) {
         VerschiebenBeginnen(p);
         return r;
@@ -313,9 +279,11 @@ void Interaktion::FormBeenden(QPoint p)
     Gezeichnet();
 }
 
-Mausreaktion Interaktion::MausBewegung(QPoint p, bool links, bool rechts)
+Eingabereaktion Interaktion::MausBewegung(QPoint p, bool links, bool rechts)
 {
-    Mausreaktion r;
+    Eingabereaktion r;
+    m_maus = p;
+    m_mausDrin = true;
     if (m_verschieben && (rechts || (links && m_werkzeug == wzHand))) {
         const QPoint d = m_panPunkt - p;
         m_panPunkt = p;
@@ -357,7 +325,7 @@ Mausreaktion Interaktion::MausBewegung(QPoint p, bool links, bool rechts)
     return r;
 }
 
-Mausreaktion Interaktion::MausLos(QPoint p, Maustaste taste)
+Eingabereaktion Interaktion::MausLos(QPoint p, Maustaste taste)
 {
     m_einmalGesetzt = false;
     m_bereichZiehen = false;
@@ -367,9 +335,40 @@ Mausreaktion Interaktion::MausLos(QPoint p, Maustaste taste)
         m_start = m_letzter = kKeinPunkt;
     const bool warVerschieben = m_verschieben;
     m_verschieben = false;
-    Mausreaktion r = MausBewegung(p, false, false);
+    Eingabereaktion r = MausBewegung(p, false, false);
     r.Neuzeichnen = r.Neuzeichnen || warVerschieben || m_werkzeug == wzBereich;
     return r;
+}
+
+Eingabereaktion Interaktion::MausWeg()
+{
+    m_mausDrin = false;
+    Eingabereaktion r;
+    r.Neuzeichnen = true; // the crosshair goes
+    return r;
+}
+
+void Interaktion::Ueberzeichnen(QPainter &p) const
+{
+    const QImage &bild = m_ansicht.ViewBitmap;
+    p.save();
+    if (BereichVorhanden()) {
+        // four thin black panels with a dotted line along the selection
+        const QRect b = Bereich();
+        p.setPen(QPen(Qt::black, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(b.adjusted(-2, -2, 1, 1));
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(b.adjusted(-2, -2, 1, 1));
+    }
+    if (m_werkzeug == wzBereich && m_mausDrin && !bild.isNull()) {
+        // the crosshair ZFadenX / ZFadenY, inverting
+        p.setCompositionMode(QPainter::CompositionMode_Difference);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawLine(0, m_maus.y(), bild.width() - 1, m_maus.y());
+        p.drawLine(m_maus.x(), 0, m_maus.x(), bild.height() - 1);
+    }
+    p.restore();
 }
 
 Zeigerform Interaktion::ZeigerFuer(QPoint p) const

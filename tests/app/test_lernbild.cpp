@@ -38,8 +38,9 @@ const QColor kDeckblau(202, 228, 255);
 // Picture area and tool bar side by side, as in the main window.
 struct Aufbau
 {
-    Dokument dok;
-    std::unique_ptr<Lernansicht> lv;
+    Sitzung sitzung{QDir::tempPath()};
+    Dokument &dok = sitzung.Dok();
+    Lernansicht *lv = &sitzung.Ansicht();
     SkriptMeldungen meldungen;
     SkriptDateidialoge dialoge;
     QWidget fenster;
@@ -47,12 +48,11 @@ struct Aufbau
     TWerkzeugleiste *leiste = nullptr;
 
     explicit Aufbau(Dokument d = Seite(870, 609, Qt::white))
-        : dok(std::move(d))
     {
-        lv = std::make_unique<Lernansicht>(dok);
+        dok = std::move(d);
         auto *zeile = new QHBoxLayout(&fenster);
         zeile->setContentsMargins(0, 0, 0, 0);
-        bild = new TLernbild(*lv, &fenster);
+        bild = new TLernbild(sitzung, &fenster);
         leiste = new TWerkzeugleiste(*bild, meldungen, dialoge, SymbolstempelTyp{}, &fenster);
         zeile->addWidget(bild, 1);
         zeile->addWidget(leiste);

@@ -5,6 +5,7 @@
 #include "Lernansichtshilfen.h"
 
 #include "learnview/Interaktion.h"
+#include "learnview/Uebungsklicks.h"
 #include "learnview/Objektarten.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +92,7 @@ TEST(Aufdecken, KlickAufLeereStelleTutNichts)
     ASSERT_EQ(b.ia->HitTest(leer), -1);
     const QRgb vorher1 = b.lv->ViewBitmap.pixel(leer), vorher2 = b.lv->ViewBitmap.pixel(b.Mitte(0));
     for (Maustaste t : {Maustaste::Links, Maustaste::Mitte}) {
-        const Mausreaktion r = b.ia->MausDruck(leer, t);
+        const Eingabereaktion r = b.ia->MausDruck(leer, t);
         b.ia->MausLos(leer, t);
         EXPECT_FALSE(r.Neuzeichnen);
         EXPECT_EQ(r.Aktivieren, -1);
@@ -109,7 +110,7 @@ TEST(Aufdecken, InfopunktWirdGeoeffnetNichtUmgeschaltet)
     Objekt(b.dok, objInfopunkt, 0.5, 0.1, "i", 2);
     b.lv->RebuildView();
     const QPoint p = b.Karte(2).center();
-    const Mausreaktion r = b.ia->MausDruck(p, Maustaste::Links);
+    const Eingabereaktion r = b.ia->MausDruck(p, Maustaste::Links);
     EXPECT_EQ(r.Aktivieren, 2);
     b.lv->Ebene2Check = false;
     b.lv->RebuildView();
@@ -325,16 +326,23 @@ TEST(Uebung, NurFreigegebeneInfopunkteOeffnenWortmarkenSchalten)
     Objekt(b.dok, objWortsucheWort, 0.5, 0.5, "Wort", 1);                  // 4: find-words token
     b.lv->UebungLaeuft = true;
     b.lv->RebuildView();
-    EXPECT_EQ(b.ia->UebungsKlick(b.Karte(2).center()).Aktivieren, -1);
-    EXPECT_EQ(b.ia->UebungsKlick(b.Karte(3).center()).Aktivieren, 3);
+    Uebungsklicks klicks(*b.lv);
+    auto klick = [&](QPoint p) { return klicks.MausDruck(p, Maustaste::Links); };
+    EXPECT_EQ(klick(b.Karte(2).center()).Aktivieren, -1);
+    EXPECT_EQ(klick(b.Karte(3).center()).Aktivieren, 3);
+    EXPECT_EQ(klicks.ZeigerFuer(b.Karte(3).center()), Zeigerform::Handpunkt);
+    EXPECT_EQ(klicks.ZeigerFuer(b.Karte(2).center()), Zeigerform::Standard);
     // query labels are not reached through this path
-    EXPECT_EQ(b.ia->UebungsHitTest(b.Mitte(0)), -1);
+    EXPECT_EQ(klicks.HitTest(b.Mitte(0)), -1);
     const QPoint wort = b.Karte(4).center();
-    ASSERT_EQ(b.ia->UebungsHitTest(wort), 4);
+    ASSERT_EQ(klicks.HitTest(wort), 4);
     b.dok.Objekte[4].Abgedeckt = abgAufgedeckt;
-    EXPECT_TRUE(b.ia->UebungsKlick(wort).Neuzeichnen);
+    // only the left button marks
+    EXPECT_FALSE(klicks.MausDruck(wort, Maustaste::Rechts).Neuzeichnen);
+    EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, abgAufgedeckt);
+    EXPECT_TRUE(klick(wort).Neuzeichnen);
     EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, abgMarkiert);
-    b.ia->UebungsKlick(wort);
+    klick(wort);
     EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, abgAufgedeckt);
 }
 
