@@ -77,9 +77,9 @@ Farbwert StandardPunktHintergrund(int typ)
 bool ZelleTraegtBild(int dokTyp, int art)
 {
     if (dokTyp == dokLueckentext)
-        return art == 1 || art == 2 || art == 3;
+        return art == zelleFixbild || art == zelleAbfrageBild || art == zelleBildLink;
     if (dokTyp == dokCluster || dokTyp == dokKreuzZuordnung)
-        return art == 2 || art == 3;
+        return art == karteBild || art == karteAbfrageBild;
     return false;
 }
 

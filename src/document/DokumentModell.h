@@ -138,6 +138,9 @@ bool IstNieGespeichert(int typ);
 QString StandardPunktTitel(int typ);
 Farbwert StandardPunktHintergrund(int typ);
 
+// Untertyp of a multiple-choice question whose answers are images.
+constexpr int kMCBildantworten = 1;
+
 // UebEinstSpeichern: the exercise settings travel with the document and
 // cannot be changed before an exercise.
 constexpr int kUebEinstGesperrt = 2;
@@ -169,6 +172,22 @@ struct lueckentabellearrtyp
                && Groesse == o.Groesse && BildkarteAnpassen == o.BildkarteAnpassen
                && PunktInUebung == o.PunktInUebung;
     }
+};
+
+// Cell kinds (lueckentabellearrtyp::Art) of the text-image table (cloze subtype 1).
+enum TabellenzellartWert : int {
+    zelleText = 0,        // "Text": running text that may hold gaps
+    zelleFixbild = 1,     // "Stat. Bild"
+    zelleAbfrageBild = 2, // "Abfrage-Bild"
+    zelleBildLink = 3,    // "Bild-Link"
+    zelleAbfrageText = 4, // "Abfrage-Text"
+};
+// Cell kinds of the cluster and cross-matching tables.
+enum KartenzellartWert : int {
+    karteText = 0,        // "Stat. Text"
+    karteAbfrageText = 1, // "Abfrage-Text"
+    karteBild = 2,        // "Stat. Bild"
+    karteAbfrageBild = 3, // "Abfrage-Bild"
 };
 
 // Whether a cell of this kind carries an image in a document of this type.
@@ -280,7 +299,7 @@ struct ObjDataTyp
     int TAusr = 0;
     int Ebene = 0;
     int Typ = 0;
-    int Untertyp = 0;
+    int Untertyp = 0;                   // multiple-choice questions: kMCBildantworten
     int Sline = 0;
     int Fsize = 0;
     int Stil = 0;

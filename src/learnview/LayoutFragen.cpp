@@ -212,7 +212,7 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
                 d += std::max(titel.size() * 0.01, 0.06);
             }
 
-            const bool bildAntworten = q.Untertyp == 1;
+            const bool bildAntworten = q.Untertyp == kMCBildantworten;
             const double y0 = hoehe * 0.47 / 0.915 + r.T;
             double a = r.L + (bildAntworten ? 0.05 : 0.12);
             if (q.Typ == objMCFrageBild) {

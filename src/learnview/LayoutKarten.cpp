@@ -29,7 +29,7 @@ int Spaltenzahl(const HeaderDataTyp &k)
 
 int Zellart(int art)
 {
-    return (art >= 0 && art <= 3) ? art : 0;
+    return (art >= karteText && art <= karteAbfrageBild) ? art : karteText;
 }
 
 int Bildgroesse(int groesse)
@@ -118,15 +118,15 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
             const double kx = (l + c * cw + cw * 0.5) / r.W;
             const double ky = ((rr + 0.5) * rh + t + g) / r.H;
             int i = -1;
-            if (art == 2 || art == 3) {
+            if (art == karteBild || art == karteAbfrageBild) {
                 QString cap;
-                if (art == 3) {
+                if (art == karteAbfrageBild) {
                     cap = zelle.BildKenn.isEmpty()
                               ? Zufallskennung() + QStringLiteral(" (Zufallskennung für Bild)")
                               : zelle.BildKenn + QStringLiteral(" (Bildkennung)");
                     zelle.Text = cap;
                 }
-                i = ObjektHinzufuegen(dok, ClusterTyp(art), ebeneTexteUndBilder, art == 3 ? cap : QString(),
+                i = ObjektHinzufuegen(dok, ClusterTyp(art), ebeneTexteUndBilder, art == karteAbfrageBild ? cap : QString(),
                                       ScaleFsize(Bildgroesse(zelle.Groesse), f), 5, kx, ky, 0);
                 ObjDataTyp &o = dok.Objekte[size_t(i)];
                 o.Bild = zelle.Bild;
@@ -141,7 +141,7 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
             ObjDataTyp &o = dok.Objekte[size_t(i)];
             o.KartBreite = cw * 0.95 / r.W;
             o.KartHoehe = rh * 0.85 / r.H;
-            if (art == 1 || art == 3) {
+            if (art == karteAbfrageText || art == karteAbfrageBild) {
                 o.FrageNummer = ++zaehler;
                 o.KorbZeile = rr;
                 o.KorbSpalte = c;
@@ -171,7 +171,7 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
     auto element = [&](int zeile, int spalte, int x, int kausr, int tausr, const QString &paar) -> int {
         const lueckentabellearrtyp &zelle = kopf.LueckenTabelle[size_t(zeile)][size_t(spalte)];
         const int art = Zellart(zelle.Art);
-        const bool bild = art == 2 || art == 3;
+        const bool bild = art == karteBild || art == karteAbfrageBild;
         const int i = ObjektHinzufuegen(dok, KreuzTyp(art), ebeneTexteUndBilder,
                                         bild ? QString() : zelle.Text.leftJustified(4, u' '),
                                         bild ? Bildgroesse(zelle.Groesse) : 0, kausr, double(x) / r.W,

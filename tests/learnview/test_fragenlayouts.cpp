@@ -298,7 +298,7 @@ TEST_F(Fragenprobe, MCFuenfBildantwortenInZweiSpalten)
     Typ(dokMultipleChoice);
     ObjDataTyp &q = MCFrage({QStringLiteral("Welches Bild?"),
                              QStringLiteral("+ Bild\r\n- Bild\r\n- Bild\r\n- Bild\r\n- Bild")});
-    q.Untertyp = 1;
+    q.Untertyp = kMCBildantworten;
     for (int i = 0; i < 5; ++i) {
         q.BildAntw[size_t(i)] = QImage(10 + i, 10, QImage::Format_RGBA8888);
         q.BildAntw[size_t(i)].fill(Qt::red);
@@ -401,7 +401,7 @@ TEST_F(Fragenprobe, ClusterKartenInDenKoerben)
     for (int s = 0; s < 5; ++s) {
         Zelle(0, s).Text = QStringLiteral("Korb %1").arg(s);
         Zelle(1, s).Text = QStringLiteral("Karte %1").arg(s);
-        Zelle(1, s).Art = 1;
+        Zelle(1, s).Art = karteAbfrageText;
     }
     Zelle(1, 2).Text = QStringLiteral("   "); // leaves its place empty
     Aufbauen();
@@ -440,7 +440,7 @@ TEST_F(Fragenprobe, ClusterAbfragebildMitKennung)
     dok.Kopf.LueckenTabelleZeilen = 1;
     dok.Kopf.LueckenTabelleSpalten = 2;
     for (int s = 0; s < 2; ++s) {
-        Zelle(0, s).Art = 3;
+        Zelle(0, s).Art = karteAbfrageBild;
         Zelle(0, s).Bild = QImage(20, 20, QImage::Format_RGBA8888);
         Zelle(0, s).Bild.fill(Qt::green);
         Zelle(0, s).Groesse = 30;
@@ -470,7 +470,7 @@ TEST_F(Fragenprobe, ClusterOhneNeuaufbauUnveraendert)
 {
     Typ(dokCluster);
     Zelle(0, 0).Text = QStringLiteral("a");
-    Zelle(0, 0).Art = 1;
+    Zelle(0, 0).Art = karteAbfrageText;
     Aufbauen();
     ASSERT_EQ(dok.Objekte.size(), 1u);
     dok.Objekte[0].Kx = 0.123;
@@ -521,7 +521,7 @@ TEST_F(Fragenprobe, KreuzzuordnungZweiSpalten)
     for (int z = 0; z < 3; ++z)
         for (int s = 0; s < 2; ++s) {
             Zelle(z, s).Text = QString::fromLatin1(texte[z][s]);
-            Zelle(z, s).Art = z == 0 ? 0 : 1;
+            Zelle(z, s).Art = z == 0 ? karteText : karteAbfrageText;
         }
     Aufbauen();
     ASSERT_EQ(dok.Objekte.size(), 6u);
@@ -564,7 +564,7 @@ TEST_F(Fragenprobe, KreuzzuordnungDreiSpaltenMitZwillingen)
     for (int z = 0; z < 3; ++z)
         for (int s = 0; s < 3; ++s) {
             Zelle(z, s).Text = QStringLiteral("z%1s%2").arg(z).arg(s);
-            Zelle(z, s).Art = z == 1 ? 0 : 1; // the middle row is the example
+            Zelle(z, s).Art = z == 1 ? karteText : karteAbfrageText; // the middle row is the example
         }
     Aufbauen();
     // first pass: 3 x 2, second pass: 3 x (twin + column 2)

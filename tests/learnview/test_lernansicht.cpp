@@ -250,7 +250,7 @@ TEST(Robustheit, FeindlicheWerteZeichnenOhneAbsturzUndSchnell)
         o.Abgedeckt = (n % 5) - 5;
         o.Ebene = n % 4;
         o.FrageNummer = -1;
-        if (typ == 6 || typ == 7)
+        if (typ == objAbfrageBild || typ == objFixesBild)
             o.Bild = QImage(20000, 1, QImage::Format_RGBA8888);
         ++n;
     }

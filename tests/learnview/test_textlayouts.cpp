@@ -195,11 +195,11 @@ TEST_F(Layoutprobe, TabellenzeileSoHochWieIhreHoechsteZelle)
         dok.Kopf.LueckenTabelleSpalten = 2;
         auto &t = dok.Kopf.LueckenTabelle;
         t[0][0].Text = QString::fromUtf8(f.Text);
-        t[0][1].Art = 4;
+        t[0][1].Art = zelleAbfrageText;
         t[0][1].Text = QStringLiteral("Antwort");
-        t[1][0].Art = 4;
+        t[1][0].Art = zelleAbfrageText;
         t[1][0].Text = QStringLiteral("Zweite");
-        t[1][1].Art = 1;
+        t[1][1].Art = zelleFixbild;
         t[1][1].Bild = QImage(20, 20, QImage::Format_RGBA8888);
         t[1][1].Bild.fill(Qt::red);
         t[1][1].Groesse = 30;
