@@ -122,6 +122,8 @@ TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z)
     const int mods = modifiers & int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (key == Qt::Key_G && mods == int(Qt::ShiftModifier | Qt::AltModifier))
         return TastenAktion::FensterZuruecksetzen;
+    if (z.Ansichtsmodus == modusSchiebepuzzle)
+        return TastenAktion::Keine;
     const bool ziffernblock = modifiers & Qt::KeypadModifier;
     if (ziffernblock && mods == int(Qt::ControlModifier)) {
         if (key == Qt::Key_Plus)
@@ -181,7 +183,7 @@ bool UebungAbbrechenErlaubt(const UebungsZustand &z, Meldungen &m)
     if (z.Ansichtsmodus == modusUebung && !z.UebungBeendet)
         return m.Frage(QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"))
             == Antwort::Ja;
-    if (z.Ansichtsmodus == modusSchiebepuzzle)
+    if (z.Ansichtsmodus == modusSchiebepuzzle && !z.UebungBeendet)
         return m.Frage(QStringLiteral("Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?"))
             == Antwort::Ja;
     return true;

@@ -67,6 +67,8 @@ struct TastenZustand
     int DokTyp = 0;
     int AnzFrageNummern = 0;
     bool ObjekteditorOffen = false;
+    // while the sliding puzzle runs only Shift+Alt+G acts: its arrow keys move tiles
+    int Ansichtsmodus = modusLernansicht;
 };
 
 // key is a Qt::Key, modifiers Qt::KeyboardModifiers as int.

@@ -104,7 +104,12 @@ MenueZustand MenueZustandBerechnen(const MenueEingaben &e)
     z.PuzzleStatusSichtbar = puzzle && status;
     z.LernansichtGesperrtSichtbar = e.LernansichtSperren == 1;
     z.LernansichtGedrueckt = lernansicht;
-    z.IndividualGedrueckt = (uebung || puzzle) && (e.UebArt == uebIndividual || e.UebArt == uebSerie);
+    z.LernbildSichtbar = !puzzle;
+    z.WerkzeugleisteSichtbar = !puzzle;
+    z.UebungPanSichtbar = puzzle;
+    z.StartInfoSichtbar = !puzzle && !e.DokumentOffen;
+    z.IndividualGedrueckt =
+        e.StartDialogOffen || ((uebung || puzzle) && (e.UebArt == uebIndividual || e.UebArt == uebSerie));
     z.NetzGedrueckt = uebung && e.UebArt == uebNetzTeilnahme;
     z.LernansichtKnopfText = (uebung || puzzle) ? QStringLiteral("Übung abbrechen") : QStringLiteral("Lernansicht");
 

@@ -36,6 +36,8 @@ struct MenueEingaben
     bool WerkzeugleisteOffen = true;
     int Werkzeugposition = 0;                           // 0 right, other left
     bool AGBAdresse = false;                            // an address of the terms page is configured
+    bool DokumentOffen = false;                         // else the start picture and its hint show
+    bool StartDialogOffen = false;                      // the start dialog of a run is open
 };
 
 struct EintragZustand
@@ -56,6 +58,10 @@ struct MenueZustand
     bool SerieStatusSichtbar = false;
     bool PuzzleStatusSichtbar = false;
     bool LernansichtGesperrtSichtbar = false;
+    bool LernbildSichtbar = true;       // the picture area (LernKartPicImg)
+    bool WerkzeugleisteSichtbar = true; // the toolbar box beside it
+    bool UebungPanSichtbar = false;     // the exercise panel (the puzzle board)
+    bool StartInfoSichtbar = true;      // the hint of the start page
     bool LernansichtGedrueckt = true;
     bool IndividualGedrueckt = false;
     bool NetzGedrueckt = false;

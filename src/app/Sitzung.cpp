@@ -49,6 +49,7 @@ MenueEingaben Sitzung::MenueEingabenErmitteln() const
     e.ZoomStufe = m_ansicht.ZoomStufe;
     e.WerkzeugleisteOffen = m_werkzeugleisteOffen;
     e.Werkzeugposition = m_einst.WerkzeugPos;
+    e.DokumentOffen = m_dokumentOffen;
     return e;
 }
 
@@ -74,10 +75,12 @@ void Sitzung::LaufStarten(std::unique_ptr<Ansichtslauf> lauf)
 
 void Sitzung::LernansichtAktivieren()
 {
-    if (m_lauf) {
+    // the run outlives this call, so that the window can let go of it when
+    // it hears of the change (the click that ended it may still be running)
+    const std::unique_ptr<Ansichtslauf> alt = std::move(m_lauf);
+    if (alt) {
         // the run puts back what it changed before it goes
-        m_lauf->Verlassen();
-        m_lauf.reset();
+        alt->Verlassen();
         m_uebArt = uebIndividual;
     }
     Neuaufbau();
@@ -157,12 +160,15 @@ void Sitzung::NachDemLesen(Dokument &, bool alsAktuell)
     // zoom 100 %, window at the top, the current numbering applied anew
     m_ansicht.NeuesDokumentAnzeigen();
     m_ansicht.AssignNumbers(m_ansicht.NummerierungsModus, false);
+    if (alsAktuell)
+        m_dokumentOffen = true;
     if (m_anzeige)
         m_anzeige->DokumentGelesen(alsAktuell);
 }
 
 void Sitzung::NachDemSchliessen(Dokument &)
 {
+    m_dokumentOffen = false;
     m_ansicht.NeuesDokumentAnzeigen();
     if (m_anzeige)
         m_anzeige->DokumentGeschlossen();
@@ -187,6 +193,17 @@ void Sitzung::TitelAnzeigen()
 {
     if (m_anzeige)
         m_anzeige->TitelAnzeigen();
+}
+
+void Sitzung::ArbeitsblattGelesen(const QString *einstellungen, const QString &)
+{
+    if (einstellungen)
+        ArbeitsblattEinstellungenLesen(*einstellungen, m_arbeitsblatt);
+}
+
+QString Sitzung::ArbeitsblattZumSpeichern(const HeaderDataTyp &) const
+{
+    return ArbeitsblattEinstellungenText(m_arbeitsblatt);
 }
 
 // ---- settings ----

@@ -23,6 +23,7 @@
 #include "learnview/Ansichtslauf.h"
 #include "learnview/Interaktion.h"
 #include "learnview/Lernansicht.h"
+#include "worksheet/ArbeitsblattOptionen.h"
 
 #include <memory>
 
@@ -74,6 +75,10 @@ public:
     const Lernansicht &Ansicht() const { return m_ansicht; }
     Interaktion &Lerninteraktion() { return m_interaktion; }
     EinstellungenTyp &Einstellungen() { return m_einst; }
+    // The worksheet settings (a document may bring its own).
+    ArbeitsblattOptionen &Arbeitsblatt() { return m_arbeitsblatt; }
+    // A document was read and not closed since (else the start picture shows).
+    bool DokumentOffen() const { return m_dokumentOffen; }
     const EinstellungenTyp &Einstellungen() const { return m_einst; }
     // The picture shown while no document is open.
     QImage Startbild() const override { return m_startbild; }
@@ -158,6 +163,8 @@ private:
     QString OeffnenDialog(const QString &startOrdner) override;
     QString SpeichernDialog(const QString &startOrdner, const QString &vorschlag) override;
     void TitelAnzeigen() override;
+    void ArbeitsblattGelesen(const QString *einstellungen, const QString &aufgabe) override;
+    QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void ModusMelden();
 
@@ -167,7 +174,9 @@ private:
     std::unique_ptr<Meldungen> m_ersatzMeldungen;
 
     EinstellungenTyp m_einst;
+    ArbeitsblattOptionen m_arbeitsblatt;
     QImage m_startbild;
+    bool m_dokumentOffen = false;
     Dokument m_dok;
     Lernansicht m_ansicht;
     Interaktion m_interaktion;

@@ -7,10 +7,16 @@
 #include "app/settings/Einstellungsdialoge.h"
 #include "app/settings/TDateiordnerForm.h"
 #include "app/settings/TVerknuepfungsfelderForm.h"
+#include "exercise/TSPuzzleOptForm.h"
+#include "exercise/Puzzlelauf.h"
+#include "exercise/TSchiebepuzzle.h"
 #include "learnview/Infofenster.h"
 #include "learnview/TInfoForm.h"
 #include "learnview/TextFlow.h"
+#include "peripheral/TAnsichtDruckForm.h"
 #include "platform/TPasswortForm.h"
+#include "worksheet/Arbeitsblatt.h"
+#include "worksheet/TArbeitsblattForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +28,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
@@ -71,9 +78,11 @@ TForm1::TForm1(QWidget *parent)
     m_uhr = new QTimer(this);
     m_uhr->setInterval(100);
     connect(m_uhr, &QTimer::timeout, this, &TForm1::uhrTick);
+    m_uhrStart.start();
     // the dialogs live from start-up to the end, hidden until needed
     m_infoForm = new TInfoForm(*m_meldungen, *m_dialoge, this);
     m_passwortForm = new TPasswortForm(this);
+    m_puzzleOptForm = new TSPuzzleOptForm(this);
     qApp->installEventFilter(this);
 }
 
@@ -142,6 +151,10 @@ void TForm1::menuesBauen()
     verbinden("Info1", &TForm1::Info1Click);
     verbinden("Dateiordner1", &TForm1::Dateiordner1Click);
     verbinden("Verknuepfungsfelder1", &TForm1::Verknuepfungsfelder1Click);
+    verbinden("ArbeitsblattErstellen1", &TForm1::ArbeitsblattErstellen1Click);
+    verbinden("Drucken1", &TForm1::Drucken1Click);
+    connect(Aktion(QStringLiteral("Druckereinrichtung1")), &QAction::triggered, this, [this] { m_drucker->Einrichten(); });
+    verbinden("Schiebepuzzle1", &TForm1::Schiebepuzzle1Click);
     for (const Optionseintrag &o : Optionseintraege())
         connect(Aktion(QString::fromLatin1(o.Name)), &QAction::toggled, this, [this, feld = o.Feld](bool an) {
             m_sitzung.Einstellungen().*feld = an;
@@ -286,6 +299,14 @@ void TForm1::panelsBauen()
     m_uebungPan = new QWidget(m_lernKartPan);
     m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
     m_uebungPan->hide();
+    // the sliding puzzle fills the exercise panel, 9 pixels from the left and 8 from the top
+    auto *uebungsRand = new QVBoxLayout(m_uebungPan);
+    uebungsRand->setContentsMargins(9, 8, 8, 8);
+    m_puzzle = new TSchiebepuzzle(*m_meldungen, m_uebungPan);
+    m_puzzle->StatusPanelSetzen(m_puzzleStatusPan);
+    m_puzzle->UhrSetzen([this] { return m_uhrStart.elapsed(); });
+    uebungsRand->addWidget(m_puzzle);
+    connect(m_puzzle, &TSchiebepuzzle::PuzzleGeloest, this, &TForm1::LernansichtAktivieren);
     m_gesperrtPan = new QLabel(QStringLiteral("Lernansicht gesperrt"), m_lernKartPan);
     m_gesperrtPan->setObjectName(QStringLiteral("LernansichtGesperrtPan"));
     m_gesperrtPan->setAlignment(Qt::AlignCenter);
@@ -307,6 +328,8 @@ void TForm1::panelsBauen()
     for (auto signal : {&TWerkzeugleiste::ZoomGeaendert, &TWerkzeugleiste::NummerierungGeaendert})
         connect(m_werkzeugleiste, signal, this, &TForm1::ZustandAnzeigen);
     connect(m_werkzeugleiste, &TWerkzeugleiste::EbenenGeaendert, this, &TForm1::ZustandAnzeigen);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::DruckenAngefordert, this, &TForm1::Drucken1Click);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::ArbeitsblattAngefordert, this, &TForm1::ArbeitsblattErstellen1Click);
     werkzeugSpalte->addStretch(1);
     // link buttons for external programs and the on-screen keyboard
     auto *verknuepfungen = new QGridLayout();
@@ -364,6 +387,25 @@ void TForm1::Verknuepfungsfelder1Click()
         verknuepfungsKnoepfeAktualisieren();
 }
 
+void TForm1::Schiebepuzzle1Click()
+{
+    if (!SchiebepuzzleStartErlaubt(m_sitzung.Modus() != modusLernansicht, m_sitzung.Dok().ObjekteditorOffen,
+                                   *m_meldungen))
+        return;
+    m_startDialogOffen = true;
+    ZustandAnzeigen();
+    const bool starten = m_puzzleOptForm->exec() == QDialog::Accepted;
+    m_startDialogOffen = false;
+    ZustandAnzeigen();
+    if (!starten)
+        return;
+    // the tiles are cut from the page as the learning view shows it; the
+    // session runs the puzzle, ModusGewechselt shows it
+    if (std::unique_ptr<Puzzlelauf> lauf = m_puzzle->LaufBauen(m_sitzung.Ansicht().PageBitmap,
+                                                               m_puzzleOptForm->Teile(), m_puzzleOptForm->NurNachbarn()))
+        m_sitzung.LaufStarten(std::move(lauf));
+}
+
 void TForm1::werkzeugleisteAnordnen()
 {
     const bool offen = m_sitzung.WerkzeugleisteOffen();
@@ -386,7 +428,9 @@ void TForm1::werkzeugleisteAnordnen()
 
 void TForm1::ZustandAnzeigen()
 {
-    const MenueZustand z = MenueZustandBerechnen(m_sitzung.MenueEingabenErmitteln());
+    MenueEingaben eingaben = m_sitzung.MenueEingabenErmitteln();
+    eingaben.StartDialogOffen = m_startDialogOffen;
+    const MenueZustand z = MenueZustandBerechnen(eingaben);
     for (const auto &[name, e] : z.Eintraege) {
         if (QAction *a = Aktion(name)) {
             // the state is shown, not a command: no toggled signal goes out
@@ -407,6 +451,10 @@ void TForm1::ZustandAnzeigen()
     m_serieStatusPan->setVisible(z.SerieStatusSichtbar);
     m_puzzleStatusPan->setVisible(z.PuzzleStatusSichtbar);
     m_gesperrtPan->setVisible(z.LernansichtGesperrtSichtbar);
+    m_lernKartPicImg->setVisible(z.LernbildSichtbar);
+    m_werkzeugBox->setVisible(z.WerkzeugleisteSichtbar);
+    m_uebungPan->setVisible(z.UebungPanSichtbar);
+    m_startInfoPan->setVisible(z.StartInfoSichtbar);
     m_lernansichtKnopf->setChecked(z.LernansichtGedrueckt);
     m_individualKnopf->setChecked(z.IndividualGedrueckt);
     m_netzKnopf->setChecked(z.NetzGedrueckt);
@@ -424,26 +472,34 @@ void TForm1::LernansichtAktivieren()
 
 void TForm1::ModusGewechselt()
 {
-    const bool lauf = m_sitzung.Lauf() != nullptr;
-    ZustandAnzeigen();
-    if (!lauf)
-        m_uebungPan->hide();
-    werkzeugleisteAnordnen();
+    Ansichtslauf *lauf = m_sitzung.Lauf();
+    auto *puzzle = dynamic_cast<Puzzlelauf *>(lauf);
+    if (!puzzle)
+        m_puzzle->Beenden(); // the board lets go of a run that is gone
+    if (lauf)
+        m_infoForm->hide();
+    werkzeugleisteAnordnen(); // and the panels with it (ZustandAnzeigen)
     m_lernKartPicImg->EingabeGewechselt();
     m_werkzeugleiste->ZustandAnzeigen();
-    if (lauf && !m_uhr->isActive()) {
-        m_uhrStart.start();
-        m_uhr->start();
-    } else if (!lauf) {
-        m_uhr->stop();
+    if (puzzle) {
+        // the board is sized to the panel as laid out now
+        m_lernKartPan->layout()->activate();
+        m_uebungPan->layout()->activate();
+        m_puzzle->Zeigen(*puzzle);
     }
+    if (lauf)
+        m_uhr->start();
+    else
+        m_uhr->stop();
 }
 
 void TForm1::uhrTick()
 {
     const Eingabereaktion r = m_sitzung.Takt(m_uhrStart.elapsed());
-    if (r.Neuzeichnen)
+    if (r.Neuzeichnen) {
         m_lernKartPicImg->Aktualisieren();
+        m_puzzle->StatusAktualisieren();
+    }
     if (r.LaufEnde)
         LernansichtAktivieren();
 }
@@ -486,8 +542,6 @@ void TForm1::ErsteAktivierungAusfuehren()
 
 void TForm1::lernbildZeigen()
 {
-    const bool offen = !m_sitzung.Dok().Kopf.Dateiname.isEmpty();
-    m_startInfoPan->setVisible(!offen);
     // the base image is always there: the start picture while no document is open
     m_sitzung.Ansicht().Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
     m_sitzung.Neuaufbau();
@@ -530,6 +584,7 @@ void TForm1::MeldungenSetzen(Meldungen *m)
     m_sitzung.MeldungenSetzen(m);
     m_infoForm->MeldungenSetzen(m);
     m_werkzeugleiste->MeldungenSetzen(m);
+    m_puzzle->MeldungenSetzen(m);
 }
 
 void TForm1::DateidialogeSetzen(Dateidialoge *d)
@@ -650,15 +705,15 @@ void TForm1::Sanduhr(bool an)
 void TForm1::DokumentGelesen(bool alsAktuell)
 {
     // zoom 100 % (the session reset the view): toolbar, picture and menus follow
+    Q_UNUSED(alsAktuell)
     ZoomstufeSetzen(0);
-    if (alsAktuell)
-        m_startInfoPan->hide();
+    ZustandAnzeigen();
     TitelAnzeigen();
 }
 
 void TForm1::DokumentGeschlossen()
 {
-    m_startInfoPan->show();
+    ZustandAnzeigen();
     TitelAnzeigen();
 }
 
@@ -703,7 +758,8 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *e)
             auto *taste = static_cast<QKeyEvent *>(e);
             const Dokument &dok = m_sitzung.Dok();
             const TastenAktion a = TasteAuswerten(taste->key(), int(taste->modifiers()),
-                                                  {dok.Kopf.DokTyp, dok.Kopf.AnzFrageNummern, dok.ObjekteditorOffen});
+                                                  {dok.Kopf.DokTyp, dok.Kopf.AnzFrageNummern, dok.ObjekteditorOffen,
+                                                   m_sitzung.Modus()});
             if (a != TastenAktion::Keine) {
                 tasteAusfuehren(a);
                 return true;
@@ -756,6 +812,37 @@ void TForm1::abbauen()
     m_uhr->stop();
     // the settings are written once, at the end of a run the user confirmed
     m_sitzung.EinstellungenSpeichern();
+}
+
+void TForm1::ArbeitsblattErstellen1Click()
+{
+    if (m_sitzung.Modus() != modusLernansicht)
+        return;
+    Lernansicht &ansicht = m_sitzung.Ansicht();
+    ArbeitsblattQuelle quelle;
+    quelle.Schriftart = m_sitzung.Schriftart();
+    quelle.Lernbild = AktuellesLernbild(ansicht);
+    quelle.Ebenen = {ansicht.Ebene0Check, ansicht.Ebene1Check, ansicht.Ebene2Check, ansicht.Ebene3Check};
+    quelle.Saat = QRandomGenerator::global()->generate();
+    TArbeitsblattForm::Zeigen(m_arbeitsblattForm, this, m_sitzung.Dok(), quelle, m_sitzung.Arbeitsblatt(), *m_meldungen, *m_dialoge,
+                              *m_drucker);
+    ansicht.RebuildView();
+    TitelAnzeigen();
+}
+
+void TForm1::Drucken1Click()
+{
+    Interaktion &logik = m_lernKartPicImg->Logik();
+    const bool bereich = logik.Werkzeug() == wzBereich && logik.BereichGueltig();
+    const QImage bild = logik.CaptureView();
+    TAnsichtDruckForm form(*m_drucker, *m_meldungen, this);
+    const QString &titel = m_sitzung.Dok().Kopf.titel;
+    form.Vorbereiten(bild, titel.isEmpty() ? QStringLiteral("Kalumo") : titel, m_ansichtDruck);
+    // the ratio of the selection, else of the page as last rendered
+    form.Setzen(m_ansichtDruck.Lage, m_ansichtDruck.Seitenverhaeltnis, m_ansichtDruck.Kopien,
+                AnsichtVerhaeltnis(bereich ? bild.size() : m_sitzung.Ansicht().PageBitmap.size()));
+    form.exec();
+    m_ansichtDruck = form.Zustand();
 }
 
 } // namespace kalumo

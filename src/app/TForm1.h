@@ -7,6 +7,8 @@
 
 #include "app/Hauptfensterlogik.h"
 #include "app/Sitzung.h"
+#include "peripheral/Ansichtdruck.h"
+#include "platform/QtDrucker.h"
 #include "platform/Dateioeffner.h"
 #include "platform/QtDateidialoge.h"
 #include "platform/QtMeldungen.h"
@@ -25,11 +27,14 @@ class QWidget;
 
 namespace kalumo {
 
+class TArbeitsblattForm;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
 class TPasswortForm;
 class Passwortabfrage;
+class TSchiebepuzzle;
+class TSPuzzleOptForm;
 
 class TForm1 : public QMainWindow, private SitzungsAnzeige
 {
@@ -98,6 +103,16 @@ public:
     void ObjektAktivieren(int index);
     void Dateiordner1Click();
     void Verknuepfungsfelder1Click();
+    // Worksheets and printing the view.
+    void DruckerSetzen(Drucker *d) { m_drucker = d; }
+    void ArbeitsblattErstellen1Click();
+    void Drucken1Click();
+    ArbeitsblattOptionen &ArbeitsblattEinstellungen() { return m_sitzung.Arbeitsblatt(); }
+    TArbeitsblattForm *ArbeitsblattForm() const { return m_arbeitsblattForm; }
+    // "&Schiebepuzzle" (F11): options dialog, then the puzzle on the rendered page.
+    void Schiebepuzzle1Click();
+    TSchiebepuzzle *Schiebepuzzle() const { return m_puzzle; }
+    TSPuzzleOptForm *SPuzzleOptForm() const { return m_puzzleOptForm; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -131,13 +146,20 @@ private:
     Dateidialoge *m_dialoge = &m_qtDialoge;
     QtDateioeffner m_qtOeffner;
     Dateioeffner *m_oeffner = &m_qtOeffner;
+    QtDrucker m_qtDrucker{this};
+    Drucker *m_drucker = &m_qtDrucker;
+    TArbeitsblattForm *m_arbeitsblattForm = nullptr;
+    AnsichtDruckZustand m_ansichtDruck;
     TInfoForm *m_infoForm = nullptr;
     TPasswortForm *m_passwortForm = nullptr;
     Passwortabfrage *m_passwortabfrage = nullptr;
     QStringList m_argumente;
-    // the exercise clock: every 100 ms while a run takes the picture area over
+    // the exercise clock: every 100 ms while a run lasts; the readings are
+    // milliseconds since the window was made
     QTimer *m_uhr = nullptr;
     QElapsedTimer m_uhrStart;
+    // a start dialog of a run is open (its button shows pressed)
+    bool m_startDialogOffen = false;
 
     // state of the window
     bool m_ersteAktivierung = true;
@@ -166,6 +188,8 @@ private:
     TWerkzeugleiste *m_werkzeugleiste = nullptr;
     QLabel *m_startInfoPan = nullptr;
     QWidget *m_uebungPan = nullptr;
+    TSchiebepuzzle *m_puzzle = nullptr;
+    TSPuzzleOptForm *m_puzzleOptForm = nullptr;
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;
     QToolButton *m_klappKnopf = nullptr;

@@ -226,6 +226,7 @@ TWerkzeugleiste::TWerkzeugleiste(TLernbild &bild, Meldungen &meldungen, Dateidia
     exportieren->setIcon(ExportSymbol(1));
     QToolButton *ablage = NeuerKnopf("ClipbordBtn", "Ansicht in Zwischenablage kopieren");
     ablage->setIcon(ExportSymbol(2));
+    QToolButton *arbeitsblatt = NeuerKnopf("ArbeitsblattBtn", "Arbeitsblatt erstellen", "AB");
 
     const char *ebenenTexte[] = {" Basisbild ", " Texte && Bilder ", " Infopunkte ", " Layout  "};
     for (int i = 0; i < 4; ++i) {
@@ -242,7 +243,7 @@ TWerkzeugleiste::TWerkzeugleiste(TLernbild &bild, Meldungen &meldungen, Dateidia
     // the layer order of the menu: base image, layout, texts and images, info points
     gruppe("Ebenen", {m_ebenen[0], m_ebenen[3], m_ebenen[1], m_ebenen[2]});
     gruppe(" Werkzeugeinstellung", {groesse, farbe, zurueck, entfernen});
-    gruppe("Exportfunktionen", {drucken, exportieren, ablage});
+    gruppe("Exportfunktionen", {drucken, exportieren, ablage, arbeitsblatt});
     spalte->addStretch(1);
 
     MenuesAufbauen();
@@ -267,6 +268,7 @@ TWerkzeugleiste::TWerkzeugleiste(TLernbild &bild, Meldungen &meldungen, Dateidia
     connect(zurueck, &QToolButton::clicked, this, &TWerkzeugleiste::Rueckgaengig);
     connect(entfernen, &QToolButton::clicked, this, &TWerkzeugleiste::ZeichnungenEntfernen);
     connect(drucken, &QToolButton::clicked, this, &TWerkzeugleiste::DruckenAngefordert);
+    connect(arbeitsblatt, &QToolButton::clicked, this, &TWerkzeugleiste::ArbeitsblattAngefordert);
     connect(exportieren, &QToolButton::clicked, this, &TWerkzeugleiste::Exportieren);
     connect(ablage, &QToolButton::clicked, this, &TWerkzeugleiste::InZwischenablage);
     connect(&m_bild, &TLernbild::WerkzeugGeaendert, this, [this] { ZustandAnzeigen(); });

@@ -72,6 +72,7 @@ signals:
     void NummerierungGeaendert(int modus);
     void EbenenGeaendert();
     void DruckenAngefordert();          // "Ansicht drucken" (print dialog of the view)
+    void ArbeitsblattAngefordert();     // "Arbeitsblatt erstellen"
     void StempelKonfigurieren();        // "Konfig." of the stamp menu
 
 private:

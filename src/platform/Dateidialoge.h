@@ -17,6 +17,14 @@ public:
     virtual QString Speichern(const QString &titel, const QString &ordner, const QString &filter,
                               const QString &vorschlag, const QString &standardEndung) = 0;
     virtual QString Ordner(const QString &titel, const QString &ordner) = 0;
+    // As Speichern; filterWahl receives the filter the user chose (empty when unknown).
+    virtual QString SpeichernMitFilter(const QString &titel, const QString &ordner, const QString &filter,
+                                       const QString &vorschlag, const QString &standardEndung, QString *filterWahl)
+    {
+        if (filterWahl)
+            filterWahl->clear();
+        return Speichern(titel, ordner, filter, vorschlag, standardEndung);
+    }
 };
 
 // For tests: answers from a queue (empty = cancelled) and remembers what was asked.
@@ -44,8 +52,18 @@ public:
         return naechste();
     }
 
+    QString SpeichernMitFilter(const QString &titel, const QString &ordner, const QString &filter,
+                               const QString &vorschlag, const QString &standardEndung, QString *filterWahl) override
+    {
+        LetzterFilter = filter;
+        if (filterWahl)
+            *filterWahl = Filterwahl;
+        return Speichern(titel, ordner, filter, vorschlag, standardEndung);
+    }
+
     std::deque<QString> Antworten;
-    QString LetzterTitel, LetzterOrdner, LetzterVorschlag;
+    QString Filterwahl;   // the filter a scripted save dialog reports as chosen
+    QString LetzterTitel, LetzterOrdner, LetzterVorschlag, LetzterFilter;
 
 private:
     QString naechste()

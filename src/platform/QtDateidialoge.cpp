@@ -28,6 +28,21 @@ QString QtDateidialoge::Speichern(const QString &titel, const QString &ordner, c
     return dlg.selectedFiles().first();
 }
 
+QString QtDateidialoge::SpeichernMitFilter(const QString &titel, const QString &ordner, const QString &filter,
+                                          const QString &vorschlag, const QString &standardEndung, QString *filterWahl)
+{
+    QFileDialog dlg(m_eltern, titel, ordner, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(standardEndung);
+    if (!vorschlag.isEmpty())
+        dlg.selectFile(vorschlag);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    if (filterWahl)
+        *filterWahl = dlg.selectedNameFilter();
+    return dlg.selectedFiles().first();
+}
+
 QString QtDateidialoge::Ordner(const QString &titel, const QString &ordner)
 {
     const QString d = QFileDialog::getExistingDirectory(m_eltern, titel, ordner);

@@ -15,6 +15,8 @@ public:
     QString Speichern(const QString &titel, const QString &ordner, const QString &filter, const QString &vorschlag,
                       const QString &standardEndung) override;
     QString Ordner(const QString &titel, const QString &ordner) override;
+    QString SpeichernMitFilter(const QString &titel, const QString &ordner, const QString &filter,
+                               const QString &vorschlag, const QString &standardEndung, QString *filterWahl) override;
 
 private:
     QWidget *m_eltern;

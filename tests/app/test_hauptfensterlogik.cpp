@@ -110,7 +110,7 @@ TEST(Modus, MenuesUndPanelsJeModus)
     puzzleOhneStatus.Ansichtsmodus = modusSchiebepuzzle;
     puzzleOhneStatus.Einstellungen.UebStatusInfo = false;
     const Fall faelle[] = {
-        {lern, true, false, false, false, true, false, false, "Lernansicht"},
+        {lern, true, true, false, false, true, false, false, "Lernansicht"},
         {uebung, false, false, false, false, false, true, false, "Übung abbrechen"},
         {lehrer, false, false, false, false, false, true, false, "Übung abbrechen"},
         {gesperrt, true, false, false, false, true, false, true, "Lernansicht"},
@@ -122,7 +122,7 @@ TEST(Modus, MenuesUndPanelsJeModus)
         EXPECT_EQ(a.Eintrag("Oeffnen1").Aktiv, f.oeffnen) << i;
         EXPECT_EQ(a.Eintrag("Schliessen1").Aktiv, f.oeffnen) << i;
         EXPECT_EQ(a.Eintrag("Themenauswahl1").Aktiv, f.oeffnen) << i;
-        // functions that do not exist yet stay disabled in every mode
+        // worksheets only in the learning view and when the author did not lock them
         EXPECT_EQ(a.Eintrag("ArbeitsblattErstellen1").Aktiv, f.arbeitsblatt) << i;
         EXPECT_EQ(a.Eintrag("Uebungseinstellungen1").Aktiv, f.einstellungen) << i;
         EXPECT_EQ(a.TitelPanSichtbar, f.titel) << i;
@@ -144,6 +144,34 @@ TEST(Modus, MenuesUndPanelsJeModus)
     EXPECT_TRUE(MenueZustandBerechnen(lehrerLernansicht).Eintrag("Lehrersteuerung1").Aktiv);
     EXPECT_TRUE(MenueZustandBerechnen(lehrer).Eintrag("Lehrersteuerung1").Aktiv);
     EXPECT_FALSE(MenueZustandBerechnen(uebung).Eintrag("Lehrersteuerung1").Aktiv);
+
+    // which of the stacked panels shows: the picture area, the exercise panel
+    // (the puzzle board) or the start hint, and the toolbar beside them
+    struct Flaeche { MenueEingaben e; bool bild, werkzeuge, uebungPan, startInfo; };
+    MenueEingaben offen;
+    offen.DokumentOffen = true;
+    MenueEingaben uebungOffen = uebung;
+    uebungOffen.DokumentOffen = true;
+    const Flaeche flaechen[] = {
+        {lern, true, true, false, true},
+        {offen, true, true, false, false},
+        {uebungOffen, true, true, false, false},
+        {puzzleOhneStatus, false, false, true, false},
+    };
+    for (size_t i = 0; i < std::size(flaechen); ++i) {
+        const MenueZustand z = MenueZustandBerechnen(flaechen[i].e);
+        EXPECT_EQ(z.LernbildSichtbar, flaechen[i].bild) << i;
+        EXPECT_EQ(z.WerkzeugleisteSichtbar, flaechen[i].werkzeuge) << i;
+        EXPECT_EQ(z.UebungPanSichtbar, flaechen[i].uebungPan) << i;
+        EXPECT_EQ(z.StartInfoSichtbar, flaechen[i].startInfo) << i;
+    }
+    // the start dialog of a run shows its button pressed; the puzzle stays
+    // available in every mode (it refuses with a message while a run lasts)
+    MenueEingaben dialog;
+    dialog.StartDialogOffen = true;
+    EXPECT_TRUE(MenueZustandBerechnen(dialog).IndividualGedrueckt);
+    EXPECT_FALSE(MenueZustandBerechnen(lern).IndividualGedrueckt);
+    EXPECT_TRUE(MenueZustandBerechnen(puzzleOhneStatus).Eintrag("Schiebepuzzle1").Aktiv);
 }
 
 // Every entry of the table gets a state, and what the table says stays true:
@@ -221,6 +249,7 @@ TEST(Tastatur, Aktionen)
     const TastenZustand fragen{dokEinzelfragen, 5, false};
     const TastenZustand bild{dokBildbeschriftung, 5, false};
     const TastenZustand editor{dokMultipleChoice, 5, true};
+    const TastenZustand puzzle{dokEinzelfragen, 5, false, modusSchiebepuzzle};
     struct Fall { int key; int mods; TastenZustand z; TastenAktion a; };
     const Fall faelle[] = {
         {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, bild, TastenAktion::FensterZuruecksetzen},
@@ -235,6 +264,11 @@ TEST(Tastatur, Aktionen)
         {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, bild, TastenAktion::ZoomHinein},
         {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, bild, TastenAktion::ZoomHeraus},
         {Qt::Key_Plus, Qt::ControlModifier, bild, TastenAktion::Keine},
+        // while the puzzle runs its arrow keys move tiles; only the window reset acts
+        {Qt::Key_Left, 0, puzzle, TastenAktion::Keine},
+        {Qt::Key_End, 0, puzzle, TastenAktion::Keine},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, puzzle, TastenAktion::Keine},
+        {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, puzzle, TastenAktion::FensterZuruecksetzen},
     };
     for (const Fall &f : faelle)
         EXPECT_EQ(TasteAuswerten(f.key, f.mods, f.z), f.a) << f.key << " " << f.mods;

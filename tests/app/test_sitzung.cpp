@@ -5,6 +5,8 @@
 #include "Probelauf.h"
 
 #include "app/Sitzung.h"
+#include "exercise/Puzzlehilfen.h"
+#include "exercise/Puzzlelauf.h"
 #include "platform/Dateidialoge.h"
 #include "platform/Einstellungsspeicher.h"
 #include "platform/Meldungen.h"
@@ -135,6 +137,7 @@ TEST(Sitzung, UebungsschutzJeModusUndStand)
         {modusUebung, false, Antwort::Ja, true, uebung},
         {modusUebung, true, Antwort::Nein, true, nullptr},
         {modusSchiebepuzzle, false, Antwort::Nein, false, puzzle},
+        {modusSchiebepuzzle, true, Antwort::Nein, true, nullptr}, // solved: its question would be untrue
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.modus * 10 + f.beendet);
@@ -151,6 +154,60 @@ TEST(Sitzung, UebungsschutzJeModusUndStand)
         // a refused guard keeps the run
         EXPECT_EQ(p.s.Modus(), f.modus);
     }
+}
+
+// The sliding puzzle runs in the session's run slot: mode 4, its engine
+// takes the input, menus and panels follow, the solving move ends it and the
+// document is as before.
+TEST(Sitzung, SchiebepuzzleAlsLauf)
+{
+    Probe p;
+    ASSERT_TRUE(p.s.DokumentOeffnen(beispiel("Blütenpflanze.kal")));
+    p.s.Neuaufbau();
+    const size_t objekte = p.s.Dok().Objekte.size();
+    std::vector<int> deckung;
+    for (const ObjDataTyp &o : p.s.Dok().Objekte)
+        deckung.push_back(o.Abgedeckt);
+
+    test::SkriptZufall zufall(test::ZweiVorDemZiel(4));
+    std::unique_ptr<Puzzlelauf> lauf =
+        Puzzlelauf::Bauen(p.s.Ansicht().PageBitmap, 4, true, {800, 600}, zufall, 0);
+    ASSERT_NE(lauf, nullptr);
+    Puzzlelauf *roh = lauf.get();
+    EXPECT_EQ(roh->Brett().QuellBild.size(), p.s.Ansicht().PageBitmap.size());
+    p.s.LaufStarten(std::move(lauf));
+    EXPECT_EQ(p.s.Modus(), modusSchiebepuzzle);
+    EXPECT_EQ(p.anzeige.Modus, 1);
+    EXPECT_EQ(&p.s.Eingabe(), &roh->Eingabe());
+    MenueZustand z = MenueZustandBerechnen(p.s.MenueEingabenErmitteln());
+    EXPECT_FALSE(z.Eintrag("Oeffnen1").Aktiv);
+    EXPECT_FALSE(z.Eintrag("ArbeitsblattErstellen1").Aktiv);
+    EXPECT_FALSE(z.LernbildSichtbar);
+    EXPECT_TRUE(z.UebungPanSichtbar);
+    EXPECT_TRUE(z.PuzzleStatusSichtbar);
+    EXPECT_TRUE(z.IndividualGedrueckt);
+    EXPECT_EQ(z.LernansichtKnopfText, "Übung abbrechen");
+
+    // the guard asks while the puzzle is unsolved
+    p.meldungen.AntwortVormerken(Antwort::Nein);
+    EXPECT_FALSE(p.s.UebungAbbrechenErlaubt());
+    EXPECT_EQ(p.s.Modus(), modusSchiebepuzzle);
+
+    // the clock and the keys reach the puzzle; the second move solves it
+    EXPECT_TRUE(p.s.Takt(2000).Neuzeichnen);
+    EXPECT_TRUE(p.s.Eingabe().Taste(Qt::Key_Left, Qt::NoModifier, {}).Neuzeichnen);
+    EXPECT_TRUE(p.s.Eingabe().Taste(Qt::Key_Left, Qt::NoModifier, {}).LaufEnde);
+    EXPECT_TRUE(p.s.UebungAbbrechenErlaubt()); // solved: nothing to lose
+    p.s.LernansichtAktivieren();
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    EXPECT_EQ(p.s.Lauf(), nullptr);
+    z = MenueZustandBerechnen(p.s.MenueEingabenErmitteln());
+    EXPECT_TRUE(z.LernbildSichtbar);
+    EXPECT_FALSE(z.UebungPanSichtbar);
+    EXPECT_FALSE(z.StartInfoSichtbar);
+    ASSERT_EQ(p.s.Dok().Objekte.size(), objekte);
+    for (size_t i = 0; i < objekte; ++i)
+        EXPECT_EQ(p.s.Dok().Objekte[i].Abgedeckt, deckung[i]) << i;
 }
 
 TEST(Sitzung, OeffnenAufdeckenZeichnenSchliessen)

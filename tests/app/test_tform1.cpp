@@ -70,7 +70,8 @@ TEST(TForm1, StartseiteMitMenuesUndTitel)
     EXPECT_TRUE(f.form.Aktion("Oeffnen1")->isEnabled());
     EXPECT_EQ(f.form.Aktion("Oeffnen1")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_FALSE(f.form.Aktion("IndividualUebung1")->isEnabled());
-    EXPECT_FALSE(f.form.Aktion("Drucken1")->isEnabled());
+    EXPECT_FALSE(f.form.Aktion("UebungAbbrechen1")->isEnabled());
+    EXPECT_TRUE(f.form.Aktion("Drucken1")->isEnabled());
     EXPECT_FALSE(f.form.Menue("AusschnittScrollen1")->menuAction()->isVisible());
     EXPECT_TRUE(f.meldungen.Texte().isEmpty());
 

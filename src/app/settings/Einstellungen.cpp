@@ -129,11 +129,7 @@ void jedeEinstellung(E &e, F &&f)
     f(OptVerknuepfungHintT, e.Verknuepfungen.TastaturHinweis);
     f(OptWerkzeugPos, e.WerkzeugPos);
     f(StartUpdatePruefen, e.StartUpdatePruefen);
-    for (int i = 0; i < kNotenAnzahl; ++i)
-        f(Nummeriert(OptNoteMinQuote, i + 1), e.NoteMinQuote[i]);
-    for (int i = 0; i < kPunkteAnzahl; ++i)
-        f(Nummeriert(OptPunkteMinQuote, i + 1), e.PunkteMinQuote[i]);
-    f(OptBewertSkala, e.BewertSkala);
+    NotenskalaEinstellungen(e.Notenskala, f);
     f(OptSchriftart, e.Schriftart);
     f(OptRueckmeldungRichtigTonDatei, e.Rueckmeldung.RichtigTonDatei);
     f(OptRueckmeldungFalschTonDatei, e.Rueckmeldung.FalschTonDatei);
@@ -341,11 +337,12 @@ bool ZentraleKonfigurationLaden(const QString &iniPfad, EinstellungenTyp &e)
     }
 
     if (const Sektion s(ini, "Notenskala"); s.eingeschaltet("NotenskalaDefZentral")) {
-        for (int i = 0; i < kNotenAnzahl; ++i)
-            s.prozent(einstellung::Nummeriert("Note", i + 1), e.NoteMinQuote[i]);
-        for (int i = 0; i < kPunkteAnzahl; ++i)
-            s.prozent(einstellung::Nummeriert("Punkte", i + 1), e.PunkteMinQuote[i]);
-        s.lesen("BewertSkala", e.BewertSkala);
+        NotenskalaTyp &n = e.Notenskala;
+        for (int i = 1; i <= kNotenAnzahl; ++i)
+            s.prozent(einstellung::Nummeriert("Note", i), n.NoteMinQuote[size_t(i)]);
+        for (int i = 1; i <= kPunkteAnzahl; ++i)
+            s.prozent(einstellung::Nummeriert("Punkte", i), n.PunkteMinQuote[size_t(i)]);
+        s.lesen("BewertSkala", n.BewertSkala);
     }
 
     if (const Sektion s(ini, "UpdateCheck"); s.eingeschaltet("UpdateCheckDefZentral"))

@@ -10,6 +10,7 @@
 // A folder is stored with a trailing '/'.
 
 #include "document/DokumentModell.h"
+#include "exercise/Notenskala.h"
 #include "learnview/Werkzeuge.h"
 #include "platform/Einstellungsspeicher.h"
 
@@ -46,9 +47,7 @@ inline constexpr char OptVerknuepfungT[] = "Opt-VerknuepfungT";
 inline constexpr char OptVerknuepfungHintT[] = "Opt-VerknuepfungHintT";
 inline constexpr char OptWerkzeugPos[] = "Opt-WerkzeugPos";
 inline constexpr char StartUpdatePruefen[] = "StartUpdatePruefen";
-inline constexpr char OptNoteMinQuote[] = "Opt-NoteMinQuote";             // + 1 .. 5
-inline constexpr char OptPunkteMinQuote[] = "Opt-PunkteMinQuote";         // + 1 .. 15
-inline constexpr char OptBewertSkala[] = "Opt-BewertSkala";
+// "Opt-NoteMinQuote", "Opt-PunkteMinQuote", "Opt-BewertSkala": exercise/Notenskala.h
 inline constexpr char OptSchriftart[] = "Opt-Schriftart";
 inline constexpr char OptRueckmeldungRichtigTonDatei[] = "Opt-Uebungsrueckmeldung-RichtigTonDatei";
 inline constexpr char OptRueckmeldungFalschTonDatei[] = "Opt-Uebungsrueckmeldung-FalschTonDatei";
@@ -100,8 +99,6 @@ QString Nummeriert(const char *praefix, int nummer);
 // The fixed installation prefix of the exchange user id "TB-Benutzer".
 inline constexpr char kTBBenutzerPraefix[] = "KALUMO-LX";
 
-inline constexpr int kNotenAnzahl = 5;
-inline constexpr int kPunkteAnzahl = 15;
 inline constexpr int kTafelSchriftgroessen = 4;
 inline constexpr int kVerknuepfungsAnzahl = 3;
 
@@ -279,10 +276,7 @@ struct EinstellungenTyp
     int WerkzeugPos = 0;                    // 0 right, other left
     bool StartUpdatePruefen = false;
 
-    std::array<double, kNotenAnzahl> NoteMinQuote = {0.85, 0.70, 0.55, 0.40, 0.25};
-    std::array<double, kPunkteAnzahl> PunkteMinQuote = {0.25, 0.30, 0.35, 0.40, 0.45, 0.50, 0.55, 0.60,
-                                                        0.65, 0.70, 0.75, 0.80, 0.85, 0.90, 0.95};
-    int BewertSkala = 0;
+    NotenskalaTyp Notenskala;               // "Opt-NoteMinQuote1…5", "Opt-PunkteMinQuote1…15", "Opt-BewertSkala"
 
     QString Schriftart = QStringLiteral("Arial");
     UebungsrueckmeldungTyp Rueckmeldung;

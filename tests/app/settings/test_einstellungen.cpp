@@ -43,10 +43,10 @@ EinstellungenTyp VeraenderteEinstellungen()
     e.WerkzeugPos = 1;
     e.StartUpdatePruefen = true;
     for (int i = 0; i < kNotenAnzahl; ++i)
-        e.NoteMinQuote[i] = 1.0 / (i + 3);
+        e.Notenskala.NoteMinQuote[size_t(i + 1)] = 1.0 / (i + 3);
     for (int i = 0; i < kPunkteAnzahl; ++i)
-        e.PunkteMinQuote[i] = 0.1 * i + 0.001;
-    e.BewertSkala = 1;
+        e.Notenskala.PunkteMinQuote[size_t(i + 1)] = 0.1 * i + 0.001;
+    e.Notenskala.BewertSkala = 1;
     e.Schriftart = "Liberation Serif";
     e.Rueckmeldung = {"gut.wav", "schlecht.wav", "Prima!", "Leider falsch.", "Stimmt:", "Stimmt nicht:", "Fehlt:"};
     e.TafelanschriebSchriftart = "DejaVu Sans";

@@ -21,7 +21,7 @@ EinstellungenTyp Aktuell()
     e.Verknuepfungen.TastaturHinweis = "Alte Tastatur";
     e.Tauschboerse = {"KALUMO-LX-11111111111111111111", "Alt", "alt@example.org", "ALTCODE", "altes Kennwort"};
     e.Proxy.BasicAuthentication = true;
-    e.NoteMinQuote[1] = 0.7000000000000001;
+    e.Notenskala.NoteMinQuote[2] = 0.7000000000000001;
     return e;
 }
 
@@ -92,10 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"Notenskala",
              "[Notenskala]\nNotenskalaDefZentral=1\nNote1=90\nNote3=57,5\nPunkte15=99\nBewertSkala=1\n",
              [](EinstellungenTyp &e) {
-                 e.NoteMinQuote[0] = 0.9;
-                 e.NoteMinQuote[2] = 0.575;   // Note2 is missing: its odd current quota stays exactly
-                 e.PunkteMinQuote[14] = 0.99;
-                 e.BewertSkala = 1;
+                 e.Notenskala.NoteMinQuote[1] = 0.9;
+                 e.Notenskala.NoteMinQuote[3] = 0.575;   // Note2 is missing: its odd current quota stays exactly
+                 e.Notenskala.PunkteMinQuote[15] = 0.99;
+                 e.Notenskala.BewertSkala = 1;
              }},
         Fall{"VerknuepfungsfelderMitFestenVorgaben",
              "[Verknuepfungsfelder]\nVerknuepfungDefZentral=1\nVerknuepfung2Datei=/usr/bin/rechner\n"
