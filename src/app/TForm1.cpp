@@ -604,12 +604,10 @@ void TForm1::ShowInfoText(int index)
     Passwortabfrage &abfrage = m_passwortabfrage ? *m_passwortabfrage : *m_passwortForm;
     if (!PunktPasswortPruefen(o.BildKenn, abfrage, *m_meldungen))
         return;
-    const QString schriftart = m_sitzung.Schriftart();
-    const QImage raster = InfotextRaster(o.Cap, m_infoForm->TextBreite(), [&schriftart](QImage &ziel, const QString &text) {
-        return InfotextSetzen(ziel, text, schriftart);
-    });
-    const QRect lage = InfofensterLage(frameGeometry(), m_infoForm->width(), raster.height());
-    m_infoForm->Anzeigen(raster, StripStyleTags(o.Cap), lage);
+    // the window sets the text again whenever its width changes: in the document font of that moment
+    m_infoForm->Anzeigen(o.Cap, StripStyleTags(o.Cap), [this](QImage &ziel, const QString &text) {
+        return InfotextSetzen(ziel, text, m_sitzung.Schriftart());
+    }, frameGeometry());
 }
 
 void TForm1::AlleAbdecken1Click()
