@@ -2,6 +2,10 @@
 // The record of one exercise run (UebDataTyp) and the query list
 // (AbfrageListe): which object's text or image is brought to which place.
 
+// UebArt (uebIndividual, uebNetzTeilnahme, uebNetzInitiiert, uebSerie) is
+// the session's, in learnview/Ansichtslauf.h.
+#include "learnview/Ansichtslauf.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -9,14 +13,6 @@
 #include <vector>
 
 namespace kalumo {
-
-// Who started the run (UebArt).
-enum UebArtWert : int {
-    uebIndividual = 0,     // "Individual-Übung"
-    uebNetzTeilnahme = 1,  // joining a network exercise
-    uebNetzInitiiert = 2,  // this computer leads a network exercise; no run takes place here
-    uebSerie = 10,         // a partial exercise of an exercise series
-};
 
 // Why the run ended (EndeGrund).
 enum EndeGrundWert : int {
