@@ -130,7 +130,7 @@ public:
     // Moves the window by view pixels: strokes of the drawing tools in
     // ViewBitmap go back into PageBitmap first.
     void Verschieben(int dxAnsicht, int dyAnsicht);
-    // A new document: zoom level 0, window at the top-left corner.
+    // A new document: zoom level 0, window at the top-left corner, the first question.
     void NeuesDokumentAnzeigen();
 
     // Uncovers one query field and updates only its card (incremental update).
