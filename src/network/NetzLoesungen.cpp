@@ -44,9 +44,10 @@ std::vector<int> NetzLoesungsnummern(const Dokument &dok, bool texteingabe)
                 n[i] = positiv(obj.FrageNummer);
             break;
         case dokKreuzZuordnung:
-            // the number of an element is stored for its partner
-            if (obj.Typ >= objKreuzElement && obj.Typ <= kKreuzBildBild && obj.PartnerIndex >= 0
-                && size_t(obj.PartnerIndex) < o.size())
+            // the number of an element is stored for its partner; an
+            // element without a number leaves its partner's as it is
+            if (obj.Typ >= objKreuzElement && obj.Typ <= kKreuzBildBild && obj.FrageNummer > 0
+                && obj.PartnerIndex >= 0 && size_t(obj.PartnerIndex) < o.size())
                 n[size_t(obj.PartnerIndex)] = positiv(obj.FrageNummer);
             break;
         default:

@@ -1,5 +1,6 @@
 #include "platform/Netzweg.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -186,7 +187,23 @@ public:
                     continue;   // another writer chose the same name
                 return scheitern(fehler, ziel);
             }
-            const bool geschrieben = f.write(daten) == daten.size() && f.flush();
+            bool geschrieben = f.write(daten) == daten.size() && f.flush();
+            // the teacher reads oldest first: each message of this sender
+            // gets a later time than the one before, even within one tick
+            // of the file system's clock. The time is the one the file
+            // system gave the file (its clock may lag behind the system's
+            // by a tick), moved on only when it is not later than the last.
+            if (geschrieben) {
+                QDateTime zeit = f.fileTime(QFileDevice::FileModificationTime).toUTC();
+                if (!zeit.isValid())
+                    zeit = QDateTime::currentDateTimeUtc();
+                if (m_letzteZeit.isValid() && zeit <= m_letzteZeit) {
+                    zeit = m_letzteZeit.addMSecs(1);
+                    if (!f.setFileTime(zeit, QFileDevice::FileModificationTime))
+                        zeit = m_letzteZeit;
+                }
+                m_letzteZeit = zeit;
+            }
             f.close();
             if (!geschrieben || f.error() != QFileDevice::NoError) {
                 QFile::remove(temp);
@@ -213,6 +230,7 @@ private:
 
     QString m_ordner;
     DateinamenFunktion m_name;
+    QDateTime m_letzteZeit;
 };
 
 class OrdnerAnnahmeImpl : public NetzAnnahme
@@ -252,8 +270,14 @@ public:
         const bool warAktiv = m_aktiv;
         m_rest = false;
         QDir dir(m_ordner);
-        const QFileInfoList dateien =
-            dir.entryInfoList({m_muster}, QDir::Files | QDir::System, QDir::Time | QDir::Reversed);
+        // oldest first; files of one time (different writers within one
+        // millisecond) by name
+        QFileInfoList dateien = dir.entryInfoList({m_muster}, QDir::Files | QDir::System, QDir::Unsorted);
+        std::stable_sort(dateien.begin(), dateien.end(), [](const QFileInfo &a, const QFileInfo &b) {
+            const qint64 ta = a.lastModified().toMSecsSinceEpoch();
+            const qint64 tb = b.lastModified().toMSecsSinceEpoch();
+            return ta != tb ? ta < tb : a.fileName() < b.fileName();
+        });
         // names handed on whose file could not be deleted: only while they exist
         QSet<QString> vorhanden;
         for (const QFileInfo &fi : dateien)

@@ -13,9 +13,11 @@
 //      folder. The writer writes it under a temporary name that the
 //      teacher's search pattern does not match and renames it into place
 //      only when it is complete (never over an existing file), so the
-//      teacher never reads a half-written message. The teacher searches the
-//      folder every 150 ms, hands on each file in the order in which they
-//      were written, and deletes it.
+//      teacher never reads a half-written message. Each file of one sender
+//      carries a later modification time than the one before (at least a
+//      millisecond). The teacher searches the folder every 150 ms, hands on
+//      each file oldest first — so a participant's messages arrive in the
+//      order they were sent — and deletes it.
 //
 // This layer moves bytes; what they mean belongs to the network exercise
 // (src/network). Both receivers drop what is too large before it is read

@@ -163,6 +163,7 @@ TEST(NetzOrdner, SchreibenUmbenennenLesenLoeschen)
     EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     // a taken name is never overwritten: the next name is tried
+    QThread::msleep(20);   // another writer's file, later than the second
     QFile belegt(ordner + QStringLiteral("K-TN-3.dat"));
     ASSERT_TRUE(belegt.open(QIODevice::WriteOnly));
     belegt.write("fremd");
@@ -274,4 +275,30 @@ TEST(NetzOrdner, LiestNieEineHalbGeschriebeneDatei)
         EXPECT_EQ(p.Daten.count(p.Daten.front()), 20000);
     }
     EXPECT_TRUE(e.Verworfen.empty());
+}
+
+TEST(NetzOrdner, NachrichtenEinesAbsendersInReihenfolge)
+{
+    // sent faster than the file system's clock ticks, read in the order sent
+    QTemporaryDir dir;
+    const QString ordner = dir.path() + QLatin1Char('/');
+    quint32 z = 12345;
+    auto absender = OrdnerAbsender(ordner, [&] {
+        // random names, as the participants choose them
+        QString n = QStringLiteral("K-TN-");
+        for (int i = 0; i < 12; ++i) {
+            z = z * 1103515245u + 12345u;
+            n += QChar(u'A' + int((z >> 16) % 26));
+        }
+        return n + QStringLiteral(".dat");
+    });
+    for (int i = 0; i < 60; ++i)
+        ASSERT_TRUE(absender->Senden(QByteArray::number(i)));
+    auto annahme = OrdnerAnnahme(ordner, QStringLiteral("K-TN-*.dat"));
+    std::vector<int> reihenfolge;
+    annahme->BeiPaket([&](const NetzPaket &p) { reihenfolge.push_back(p.Daten.toInt()); });
+    ASSERT_TRUE(annahme->Starten());
+    EXPECT_EQ(annahme->Abholen(), 60);
+    for (int i = 0; i < int(reihenfolge.size()); ++i)
+        EXPECT_EQ(reihenfolge[size_t(i)], i);
 }
