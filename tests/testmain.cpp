@@ -9,6 +9,8 @@ using TestAnwendung = QGuiApplication;
 
 #include <QTemporaryDir>
 
+#include "platform/Uebersetzung.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -22,5 +24,9 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_DIRS", (zuhause.path() + "/etc").toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     TestAnwendung app(argc, argv);
+#ifdef KALUMO_TEST_WIDGETS
+    // windows show Qt's own texts in German, as in the program
+    kalumo::QtUebersetzungLaden(app);
+#endif
     return RUN_ALL_TESTS();
 }

@@ -353,9 +353,9 @@ void woerterFinden(Beispielschreiber &s)
     Dokument dok = textseite(dokWoerterFinden, QStringLiteral("Namenwörter finden"));
     dok.Kopf.lueckentext = QStringLiteral(
         "Finde alle Namenwörter!\r\n"
-        "Der <<Hund>> läuft schnell über die [[Wiese]].\r\n"
-        "Am <<Himmel>> fliegen viele bunte <<Drachen>>.\r\n"
-        "Meine [[Schwester]] liest ein spannendes <<Buch>>.");
+        "Der <<Hund>> läuft [[schnell]] über die <<Wiese>>.\r\n"
+        "Am <<Himmel>> fliegen viele [[bunte]] <<Drachen>>.\r\n"
+        "Meine <<Schwester>> [[liest]] ein spannendes <<Buch>>.");
     s.speichern(dok, "Wörter finden Namenwörter.kal");
 }
 

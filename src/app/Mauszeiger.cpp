@@ -113,6 +113,21 @@ MauszeigerBild MauszeigerZeichnen(MauszeigerArt art)
         hotspot = {16, 16};
         break;
     }
+    case MauszeigerArt::Kreuz: {
+        // a red cross like the one the tool sets; the tool centres its cross
+        // one pixel right of the hot spot, where this one has its middle
+        QPainterPath k;
+        k.moveTo(8, 8);
+        k.lineTo(24, 24);
+        k.moveTo(24, 8);
+        k.lineTo(8, 24);
+        p.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(k);
+        p.setPen(QPen(QColor(220, 0, 0), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(k);
+        hotspot = {15, 16};
+        break;
+    }
     }
     p.end();
     return {b, hotspot};

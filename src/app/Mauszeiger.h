@@ -6,7 +6,7 @@
 
 namespace kalumo {
 
-enum class MauszeigerArt { Ziehen, Stift, Marker, Radierer, Stempel, Hand, Text };
+enum class MauszeigerArt { Ziehen, Stift, Marker, Radierer, Stempel, Hand, Text, Kreuz };
 
 struct MauszeigerBild
 {

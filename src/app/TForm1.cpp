@@ -692,11 +692,9 @@ void TForm1::ShowInfoText(int index)
     Passwortabfrage &abfrage = m_passwortabfrage ? *m_passwortabfrage : *m_passwortForm;
     if (!PunktPasswortPruefen(o.BildKenn, abfrage, *m_meldungen))
         return;
-    const QImage raster = InfotextRaster(o.Cap, m_infoForm->TextBreite(), [this](QImage &ziel, const QString &text) {
+    m_infoForm->Anzeigen(o.Cap, StripStyleTags(o.Cap), [this](QImage &ziel, const QString &text) {
         return InfotextSetzen(ziel, text, m_schriftart);
-    });
-    const QRect lage = InfofensterLage(frameGeometry(), m_infoForm->width(), raster.height());
-    m_infoForm->Anzeigen(raster, StripStyleTags(o.Cap), lage);
+    }, frameGeometry());
 }
 
 void TForm1::AlleAbdecken1Click()

@@ -47,7 +47,7 @@ TLernbild::TLernbild(Lernansicht &ansicht, QWidget *parent)
     m_zeiger[size_t(Zeigerform::Marker)] = Zeiger(MauszeigerArt::Marker);
     m_zeiger[size_t(Zeigerform::Radierer)] = Zeiger(MauszeigerArt::Radierer);
     m_zeiger[size_t(Zeigerform::Stempel)] = Zeiger(MauszeigerArt::Stempel);
-    m_zeiger[size_t(Zeigerform::Kreuz)] = Zeiger(MauszeigerArt::Stempel);
+    m_zeiger[size_t(Zeigerform::Kreuz)] = Zeiger(MauszeigerArt::Kreuz);
     m_zeiger[size_t(Zeigerform::Text)] = Zeiger(MauszeigerArt::Text);
     m_zeiger[size_t(Zeigerform::Fadenkreuz)] = m_zeiger[size_t(Zeigerform::Standard)];
     setCursor(m_zeiger[size_t(Zeigerform::Standard)]);

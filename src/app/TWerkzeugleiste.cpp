@@ -159,11 +159,12 @@ TWerkzeugleiste::TWerkzeugleiste(TLernbild &bild, Meldungen &meldungen, Dateidia
     spalte->setContentsMargins(2, 2, 2, 2);
     spalte->setSpacing(3);
 
-    auto gruppe = [this, spalte](const QString &titel, const std::vector<QWidget *> &inhalt) {
-        auto *g = new QGroupBox(titel, this);
-        QFont klein = g->font();
-        klein.setPixelSize(11);
-        g->setFont(klein);
+    std::vector<QGroupBox *> gruppen;
+    auto gruppe = [this, spalte, &gruppen](const QString &titel, const std::vector<QWidget *> &inhalt) {
+        // the heading stands flush left like the others, also where its
+        // caption begins with a blank (" Werkzeugeinstellung")
+        auto *g = new QGroupBox(titel.trimmed(), this);
+        gruppen.push_back(g);
         auto *raster = new QGridLayout(g);
         raster->setContentsMargins(2, 2, 2, 2);
         raster->setSpacing(1);
@@ -245,6 +246,9 @@ TWerkzeugleiste::TWerkzeugleiste(TLernbild &bild, Meldungen &meldungen, Dateidia
     gruppe(" Werkzeugeinstellung", {groesse, farbe, zurueck, entfernen});
     gruppe("Exportfunktionen", {drucken, exportieren, ablage, arbeitsblatt});
     spalte->addStretch(1);
+    UeberschriftenEinpassen(gruppen);
+    for (auto &[name, k] : m_knoepfe)
+        KnopftextEinpassen(k);
 
     MenuesAufbauen();
 
@@ -275,6 +279,41 @@ TWerkzeugleiste::TWerkzeugleiste(TLernbild &bild, Meldungen &meldungen, Dateidia
 
     StempelSetzen(stempel);
     ZustandAnzeigen();
+}
+
+void TWerkzeugleiste::UeberschriftenEinpassen(const std::vector<QGroupBox *> &gruppen)
+{
+    // one size for every heading: at most 11 pixels, small enough for the
+    // widest heading to fit the bar (margins and the frame's inset aside)
+    const int verfuegbar = kBreite - 2 * 2 - 2 * kUeberschriftEinzug;
+    QFont schrift = font();
+    int groesse = 11;
+    auto breiteste = [&] {
+        schrift.setPixelSize(groesse);
+        const QFontMetrics fm(schrift);
+        int b = 0;
+        for (const QGroupBox *g : gruppen)
+            b = std::max(b, fm.horizontalAdvance(g->title()));
+        return b;
+    };
+    while (groesse > 8 && breiteste() > verfuegbar)
+        --groesse;
+    schrift.setPixelSize(groesse);
+    for (QGroupBox *g : gruppen)
+        g->setFont(schrift);
+}
+
+void TWerkzeugleiste::KnopftextEinpassen(QToolButton *k)
+{
+    // a caption keeps some room to the button's border ("100 %")
+    if (k->text().size() < 2)
+        return;
+    QFont schrift = k->font();
+    int groesse = std::max(1, schrift.pixelSize());
+    while (groesse > 7 && QFontMetrics(schrift).horizontalAdvance(k->text()) > k->width() - 2 * kKnopfRand) {
+        schrift.setPixelSize(--groesse);
+    }
+    k->setFont(schrift);
 }
 
 QToolButton *TWerkzeugleiste::NeuerKnopf(const QString &name, const QString &hinweis, const QString &text)

@@ -12,8 +12,10 @@
 
 #include <array>
 #include <map>
+#include <vector>
 
 class QCheckBox;
+class QGroupBox;
 class QMenu;
 class QToolButton;
 
@@ -32,6 +34,10 @@ class TWerkzeugleiste : public QWidget
     Q_OBJECT
 public:
     static constexpr int kBreite = 118;
+    // room between a heading and the bar's edge, and between a button's
+    // caption and its border
+    static constexpr int kUeberschriftEinzug = 6;
+    static constexpr int kKnopfRand = 4;
 
     TWerkzeugleiste(TLernbild &bild, Meldungen &meldungen, Dateidialoge &dialoge,
                     const SymbolstempelTyp &stempel, QWidget *parent = nullptr);
@@ -77,6 +83,8 @@ signals:
 
 private:
     QToolButton *NeuerKnopf(const QString &name, const QString &hinweis, const QString &text = {});
+    void UeberschriftenEinpassen(const std::vector<QGroupBox *> &gruppen);
+    void KnopftextEinpassen(QToolButton *k);
     QMenu *NeuesMenue(const QString &name);
     void MenuesAufbauen();
     bool ZeichnenErlaubt();

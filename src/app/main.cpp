@@ -1,6 +1,7 @@
 #include "app/Hauptfensterlogik.h"
 #include "app/TForm1.h"
 #include "platform/QtMeldungen.h"
+#include "platform/Uebersetzung.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalumo"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    // standard dialogs and key names in German
+    kalumo::QtUebersetzungLaden(app);
 
     // a screen too small for the program asks before anything is shown;
     // without a real screen (offscreen rendering) there is nothing to judge

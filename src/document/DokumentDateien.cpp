@@ -3,6 +3,7 @@
 #include "document/Bytestrom.h"
 #include "document/Schriftfaktoren.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -128,7 +129,8 @@ void EinfacheDokumentDienste::ArbeitsblattGelesen(const QString *einstellungen, 
     ArbeitsblattAufgabe = aufgabe;
 }
 
-bool DokumentLesen(Dokument &dok, DokumentDienste &d, const QString &pfad, bool alsAktuell, qint64 startOffset)
+bool DokumentLesen(Dokument &dok, DokumentDienste &d, const QString &pfad, bool alsAktuell, qint64 startOffset,
+                   qint64 laenge)
 {
     d.WerkzeugZuruecksetzen();
     if (!QFileInfo(pfad).isFile()) {
@@ -148,14 +150,25 @@ bool DokumentLesen(Dokument &dok, DokumentDienste &d, const QString &pfad, bool 
             ergebnis = {LeseStatus::Beschaedigt, QStringLiteral("Datei kann nicht geöffnet werden")};
         } else if (startOffset > 0 && (startOffset >= datei.size() || !datei.seek(startOffset))) {
             ergebnis = {LeseStatus::Beschaedigt, QStringLiteral("Startposition hinter dem Dateiende")};
+        } else if (startOffset > 0 && laenge > 0 && laenge > datei.size() - startOffset) {
+            ergebnis = {LeseStatus::Beschaedigt, QStringLiteral("eingebettetes Dokument reicht über das Dateiende")};
         } else {
+            // an embedded document of known length is read from its own bytes,
+            // so that a damaged one never reads into the next
+            QBuffer eingebettet;
+            QIODevice *quelle = &datei;
+            if (startOffset > 0 && laenge > 0) {
+                eingebettet.setData(datei.read(laenge));
+                eingebettet.open(QIODevice::ReadOnly);
+                quelle = &eingebettet;
+            }
             LeseOptionen opt;
             opt.Schriftart = d.Schriftart();
             opt.SchriftInstalliert = [&d](const QString &n) { return d.SchriftInstalliert(n); };
             opt.SchriftFaktor = [&d](const QString &n) { return d.SchriftFaktor(n); };
             opt.ObjekteditorOffen = dok.ObjekteditorOffen;
             opt.Vorgaben = dok.Vorgaben;
-            ergebnis = DokumentStromLesen(datei, inhalt, opt);
+            ergebnis = DokumentStromLesen(*quelle, inhalt, opt);
         }
 
         if (ergebnis.ok()) {
@@ -164,7 +177,9 @@ bool DokumentLesen(Dokument &dok, DokumentDienste &d, const QString &pfad, bool 
             ObjekteLeeren(dok);
             dok.Objekte = std::move(inhalt.Objekte);
             dok.Basisbild = std::move(inhalt.Basisbild);
-            dok.Kopf.Dateiname = pfad;
+            // a document embedded in a package has no file of its own: saving it
+            // must ask for a new name instead of overwriting the package
+            dok.Kopf.Dateiname = startOffset > 0 ? QString() : pfad;
             dok.Bibliotheksindex = -1;
             d.SchriftartSetzen(inhalt.WirksameSchriftart);
             if (inhalt.UebEinst)

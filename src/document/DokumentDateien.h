@@ -106,10 +106,12 @@ private:
 };
 
 // Reads the file at pfad into dok. startOffset > 0 reads a document embedded
-// at that byte offset (it ends with its base image). On failure the messages
-// are shown and the document is closed (a missing file changes nothing).
+// at that byte offset (it ends with its base image; with laenge > 0 only
+// those bytes are read); such a document gets no file name, so that it is
+// saved as a new document. On failure the messages are shown and the
+// document is closed (a missing file changes nothing).
 bool DokumentLesen(Dokument &dok, DokumentDienste &dienste, const QString &pfad, bool alsAktuellesDokument,
-                   qint64 startOffset = 0);
+                   qint64 startOffset = 0, qint64 laenge = 0);
 
 // Writes dok to pfad through a temporary file beside it, so that a failed
 // write leaves an existing file untouched.

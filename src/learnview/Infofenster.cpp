@@ -36,10 +36,25 @@ QImage InfotextRaster(const QString &text, int breite, const Textsetzer &setzer)
     return raster.copy(0, 0, breite, std::clamp(benoetigt, 1, raster.height()));
 }
 
-QRect InfofensterLage(const QRect &haupt, int fensterBreite, int rasterHoehe)
+QRect InfofensterLage(const QRect &haupt, int fensterBreite, int rasterHoehe, int zusatz)
 {
-    const int hoehe = std::min(rasterHoehe + 34, 566);
+    const int hoehe = std::min(rasterHoehe + zusatz, 566);
     return {haupt.right() - 6 - fensterBreite + 1, haupt.top() + 6, fensterBreite, hoehe};
+}
+
+QRect AufDemBildschirm(QRect rahmen, const QRect &bildschirm)
+{
+    if (bildschirm.isEmpty())
+        return rahmen;
+    if (rahmen.right() > bildschirm.right())
+        rahmen.moveRight(bildschirm.right());
+    if (rahmen.bottom() > bildschirm.bottom())
+        rahmen.moveBottom(bildschirm.bottom());
+    if (rahmen.left() < bildschirm.left())
+        rahmen.moveLeft(bildschirm.left());
+    if (rahmen.top() < bildschirm.top())
+        rahmen.moveTop(bildschirm.top());
+    return rahmen;
 }
 
 } // namespace kalumo

@@ -33,7 +33,12 @@ inline constexpr int kInfotextMaxHoehe = 60000;
 QImage InfotextRaster(const QString &text, int breite, const Textsetzer &setzer);
 
 // The window at the top-right corner of the main window, 6 pixels inside,
-// as high as the text plus 34 pixels but at most 566.
-QRect InfofensterLage(const QRect &hauptfenster, int fensterBreite, int rasterHoehe);
+// as high as the text plus what the window needs besides it (34 pixels for
+// the buttons) but at most 566.
+QRect InfofensterLage(const QRect &hauptfenster, int fensterBreite, int rasterHoehe, int zusatz = 34);
+
+// A window's outer frame moved onto the free area of the screen; a frame
+// larger than the screen keeps its top-left corner, with the title bar, on it.
+QRect AufDemBildschirm(QRect rahmen, const QRect &bildschirm);
 
 } // namespace kalumo

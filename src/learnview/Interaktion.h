@@ -130,7 +130,8 @@ public:
     // selection (white where nothing is), otherwise a copy of the whole view.
     QImage CaptureView() const;
 
-    // For the random question of the "?" button.
+    // The random question of the "?" button draws from a generator seeded
+    // once from the clock; tests set a seed of their own.
     void ZufallSetzen(quint32 saat) { m_zufall.seed(saat); }
 
 private:
@@ -164,7 +165,7 @@ private:
     QPoint m_bereichB{-1, -1};
     bool m_bereichZiehen = false;
 
-    QRandomGenerator m_zufall{5489u};
+    QRandomGenerator m_zufall{SaatAusDerUhr()};
 };
 
 } // namespace kalumo

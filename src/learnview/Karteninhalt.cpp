@@ -154,8 +154,10 @@ void Inhalt(Lernansicht &lv, QPainter &p, const Karte &k, int index, const QImag
         TextEinpassen(p, k, o, bisRand, 0, 2, Runden(rand * k.H * 0.08 / 0.915));
         return;
     case 25: {
+        // the answer text starts at the card's left edge, beside its answer
+        // box, and stays centred on the box's height when it wraps
         const int n = index > 0 ? std::clamp(dok.Objekte[size_t(index - 1)].AntwortAnz, 0, kMaxAntworten) : 0;
-        TextEinpassen(p, k, o, bisRand, 1, 0, Runden((n * -0.15 + 2.8) * 28 * k.S));
+        TextEinpassen(p, k, o, bisRand, 0, 2, Runden((n * -0.15 + 2.8) * 28 * k.S));
         return;
     }
     case 40: case 41: case 50: case 51:

@@ -23,6 +23,7 @@
 
 #include <array>
 #include <cstdint>
+#include <random>
 #include <unordered_map>
 #include <vector>
 
@@ -57,6 +58,10 @@ struct RenderOptionen
     int Kastengroesse = 100;           // worksheet box size in percent (30..200)
     bool AntwortVorgeben = false;      // worksheet: the answer of kind 0 is pre-filled
 };
+
+// A seed for a random generator from the clock; calls in quick succession
+// (two views made at once) still get different seeds.
+std::uint32_t SaatAusDerUhr();
 
 // The zoom factors of the levels 0..4.
 constexpr std::array<double, 5> kZoomFaktoren{1.0, 1.25, 1.5, 1.75, 2.0};
@@ -93,7 +98,6 @@ public:
     int GapFontOffset = 0;             // added to the font of gaps and tokens; set by the layouts
     bool GitterAnzeigen = false;       // object editor grid option
     int AusgewaehltesObjekt = -1;      // the object the object editor shows
-    std::uint32_t Zufallssaat = 5489;  // seed of the random numbering
     LayoutHaken *Haken = nullptr;      // the layouts of the text-centred types
 
     // ---- render buffers ----
@@ -146,6 +150,9 @@ public:
     // ---- numbering (Nummerierung.cpp) ----
     QString NumberText(int index) const;
     void AssignNumbers(int modus, bool neuAufbauen);
+    // The random numbering draws from one generator that the view seeds once
+    // from the clock; a test sets a seed of its own to get a fixed numbering.
+    void Zufallssaat(std::uint32_t saat) { m_zufall.seed(saat); }
 
     // ---- queries ----
     bool EbeneSichtbar(const ObjDataTyp &o) const;
@@ -190,6 +197,7 @@ private:
     QImage SkaliertesBild(const QImage &bild, QSize groesse, int deckkraft);
 
     Dokument &m_dok;
+    std::mt19937 m_zufall{SaatAusDerUhr()};
 
     // the capped, opacity-blended base image and its scaled copy
     qint64 m_basisSchluessel = 0;

@@ -5,11 +5,23 @@
 #include "learnview/Objektarten.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <map>
 #include <numeric>
 #include <random>
 
 namespace kalumo {
+
+std::uint32_t SaatAusDerUhr()
+{
+    static std::atomic<std::uint32_t> zaehler{0};
+    const auto jetzt = std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count())
+                       ^ std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    // a counter with an odd step spreads the seeds of calls in the same tick
+    const std::uint32_t n = zaehler.fetch_add(1) * 0x9E3779B9u;
+    return std::uint32_t(jetzt) ^ std::uint32_t(jetzt >> 32) ^ n;
+}
 
 QString Lernansicht::NumberText(int index) const
 {
@@ -48,9 +60,8 @@ void Lernansicht::AssignNumbers(int modus, bool neuAufbauen)
         }
     }
 
-    std::mt19937 zufall(Zufallssaat);
-    auto zufallsposition = [&zufall](size_t n) {
-        return size_t(std::uniform_int_distribution<size_t>(0, n - 1)(zufall));
+    auto zufallsposition = [this](size_t n) {
+        return size_t(std::uniform_int_distribution<size_t>(0, n - 1)(m_zufall));
     };
     if (dokTyp != dokMultipleChoice) {
         if (modus == numGeordnet) {

@@ -3,6 +3,8 @@
 // box and the buttons "Schließen", "Drucken...", "Speichern..." and
 // "In Zwischenablage". It stays on top and does not block the main window.
 
+#include "learnview/Infofenster.h"
+
 #include <QDialog>
 #include <QImage>
 
@@ -25,9 +27,12 @@ public:
 
     // Width available for the text raster: the scroll box minus 30 pixels.
     int TextBreite() const;
-    // Shows the set text; kopie is the text without style tags that
-    // printing, saving and the clipboard use.
-    void Anzeigen(const QImage &raster, const QString &kopie, const QRect &lage);
+    // Sets the text with setzer to the width of the window, sizes the window
+    // to the text and places it at the top-right corner of the main window
+    // (its outer frame hauptfenster), on the screen; kopie is the text
+    // without style tags that printing, saving and the clipboard use. The
+    // text is set again whenever the window's width changes.
+    void Anzeigen(const QString &text, const QString &kopie, Textsetzer setzer, const QRect &hauptfenster);
 
     const QString &Kopie() const { return m_kopie; }
     QLabel *Textbild() const { return m_bild; }
@@ -40,10 +45,19 @@ public:
     void Speichern1Click();
     void Zwischenablage1Click();
 
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+
 private:
+    void TextSetzen();
+    QMargins Rahmen() const;
+    void AufDenBildschirm();
+
     Meldungen *m_meldungen;
     Dateidialoge *m_dialoge;
     QString m_kopie;
+    QString m_text;
+    Textsetzer m_setzer;
     QScrollArea *m_box = nullptr;
     QLabel *m_bild = nullptr;
     QPushButton *m_schliessen = nullptr;

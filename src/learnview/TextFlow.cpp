@@ -131,6 +131,18 @@ Treffer TagBei(const QString &t, qsizetype pos, int modus)
     return {};
 }
 
+// Tags that change only how the text looks, not where it goes.
+bool IstStilOderFarbe(Tag t)
+{
+    switch (t) {
+    case Tag::FettAn: case Tag::FettAus: case Tag::KursivAn: case Tag::KursivAus:
+    case Tag::UnterAn: case Tag::UnterAus: case Tag::Farbe: case Tag::FarbeAus:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // One paragraph being set.
 class Satz
 {
@@ -179,6 +191,9 @@ public:
             --letztes;
         qsizetype pos = 0, start = 0, kandidat = -1;
         double segment = 0;
+        // the pending segment starts right behind a blank with only style or
+        // colour tags between: that blank is its break point (" <b>Wort")
+        bool hinterBlank = false;
         while (pos < n) {
             const bool drinnen = m_luecke || m_token;
             Treffer tag = TagBei(m_text, pos, m_modus);
@@ -192,6 +207,7 @@ public:
                     start = pos;
                     segment = 0;
                     kandidat = -1;
+                    hinterBlank = false;
                     continue;
                 }
                 if (tag.Art == Tag::LueckeZu || tag.Art == Tag::TokenZu) {
@@ -199,13 +215,16 @@ public:
                     start = pos;
                     segment = 0;
                     kandidat = -1;
+                    hinterBlank = false;
                     continue;
                 }
+                const bool blankDavor = pos > start ? m_text[pos - 1] == u' ' : hinterBlank;
                 Zeichnen(start, pos);
                 pos += tag.Laenge;
                 pos = Anwenden(tag, pos);
                 start = pos;
                 segment = 0;
+                hinterBlank = blankDavor && IstStilOderFarbe(tag.Art);
                 continue;
             }
             if (drinnen) {
@@ -227,7 +246,8 @@ public:
             if (kandidat >= start && kandidat < pos) {
                 Zeichnen(start, kandidat);
                 pos = kandidat;
-            } else if (kandidat == start - 1 && kandidat >= 0 && m_x > m_links) {
+            } else if (((kandidat == start - 1 && kandidat >= 0) || hinterBlank) && m_x > m_links) {
+                // the word began behind a blank that is already drawn: it wraps whole
                 pos = start;
             } else if (pos == start && m_x <= m_links) {
                 // not even one character fits: it stands alone
@@ -243,6 +263,7 @@ public:
             start = pos;
             segment = 0;
             kandidat = -1;
+            hinterBlank = false;
         }
         Zeichnen(start, std::min(n, m_text.size()));
         NeueZeile();

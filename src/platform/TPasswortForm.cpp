@@ -19,6 +19,8 @@ TPasswortForm::TPasswortForm(QWidget *parent) : QDialog(parent)
     auto *form = new QFormLayout;
     m_feld = new QLineEdit(this);
     m_feld->setEchoMode(QLineEdit::Password);
+    // every typed character shows as "*" (not the style's bullet)
+    m_feld->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     auto *beschriftung = new QLabel(QStringLiteral("&Passwort:"), this);
     beschriftung->setBuddy(m_feld);
     form->addRow(beschriftung, m_feld);

@@ -242,7 +242,8 @@ TEST(Hauptmenue, AlleMenuesMitEindeutigenNamenUndZugriffstasten)
 TEST(Mauszeiger, JederZeigerIstSichtbar)
 {
     for (MauszeigerArt art : {MauszeigerArt::Ziehen, MauszeigerArt::Stift, MauszeigerArt::Marker,
-                              MauszeigerArt::Radierer, MauszeigerArt::Stempel, MauszeigerArt::Hand, MauszeigerArt::Text}) {
+                              MauszeigerArt::Radierer, MauszeigerArt::Stempel, MauszeigerArt::Hand, MauszeigerArt::Text,
+                              MauszeigerArt::Kreuz}) {
         const MauszeigerBild z = MauszeigerZeichnen(art);
         ASSERT_EQ(z.Bild.size(), QSize(32, 32));
         EXPECT_TRUE(QRect(0, 0, 32, 32).contains(z.Hotspot));
@@ -252,4 +253,10 @@ TEST(Mauszeiger, JederZeigerIstSichtbar)
                 deckend += qAlpha(z.Bild.pixel(x, y)) > 128;
         EXPECT_GT(deckend, 40) << int(art);
     }
+    // the red cross has a pointer of its own: red at its hot spot
+    const MauszeigerBild kreuz = MauszeigerZeichnen(MauszeigerArt::Kreuz);
+    EXPECT_NE(kreuz.Bild, MauszeigerZeichnen(MauszeigerArt::Stempel).Bild);
+    const QColor mitte = kreuz.Bild.pixelColor(kreuz.Hotspot + QPoint(1, 0));
+    EXPECT_GT(mitte.red(), 150);
+    EXPECT_LT(mitte.green(), 60);
 }

@@ -17,16 +17,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace kalumo;
 using namespace kalumo::test;
@@ -229,6 +233,47 @@ TEST(Werkzeugleiste, GruppenKnoepfeMenuesUndHinweise)
     EXPECT_TRUE(a.leiste->Knopf("ZoomPan0")->isChecked());
 }
 
+TEST(Werkzeugleiste, UeberschriftenUndKnopftexteHabenPlatz)
+{
+    Aufbau a;
+    QApplication::processEvents();
+    const QList<QGroupBox *> gruppen = a.leiste->findChildren<QGroupBox *>();
+    QStringList titel;
+    std::set<int> links;
+    for (QGroupBox *g : gruppen) {
+        titel << g->title();
+        QStyleOptionGroupBox opt;
+        opt.initFrom(g);
+        opt.text = g->title();
+        opt.textAlignment = g->alignment();
+        opt.lineWidth = 1;
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect label = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+        SCOPED_TRACE(g->title().toStdString());
+        // the whole heading lies inside its group and the bar
+        EXPECT_GE(label.left(), 0);
+        EXPECT_LE(label.right(), g->width() - 1);
+        EXPECT_LE(g->mapTo(a.leiste, label.topRight()).x(), a.leiste->width() - 1);
+        EXPECT_GE(QFontMetrics(g->font()).horizontalAdvance(g->title()), 1);
+        EXPECT_LE(QFontMetrics(g->font()).horizontalAdvance(g->title()), label.width());
+        links.insert(g->mapTo(a.leiste, label.topLeft()).x());
+    }
+    EXPECT_TRUE(titel.contains("Werkzeugeinstellung")) << titel.join(", ").toStdString();
+    EXPECT_EQ(links.size(), 1u) << "every heading starts at the same place";
+    // captions such as "100 %" keep room to the button's border
+    for (const char *name : {"ZoomPan0", "ZoomPan2", "ZoomPan4", "NummerModeSort", "NummerModeZufall",
+                             "AlleAufdeckenBtn"}) {
+        const QToolButton *k = a.leiste->Knopf(name);
+        EXPECT_LE(QFontMetrics(k->font()).horizontalAdvance(k->text()) + 2 * TWerkzeugleiste::kKnopfRand,
+                  k->width())
+            << name;
+        EXPECT_GE(k->font().pixelSize(), 7) << name;
+    }
+    const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
+    if (!fotos.isEmpty())
+        a.leiste->grab().toImage().scaled(3 * a.leiste->width(), 3 * a.leiste->height()).save(fotos + "/werkzeugleiste.png");
+}
+
 TEST(Werkzeugleiste, AuswahlStiftmenueGroesseUndSperreImEditor)
 {
     Aufbau a;
@@ -290,6 +335,13 @@ TEST(Lernbild, ZeigerJeWerkzeug)
     EXPECT_EQ(a.bild->cursor().hotSpot(), hand.Hotspot);
     a.leiste->WerkzeugWaehlen(wzRadierer);
     EXPECT_EQ(a.bild->cursor().hotSpot(), MauszeigerZeichnen(MauszeigerArt::Radierer).Hotspot);
+    // stamp and red cross have pointers of their own
+    a.leiste->WerkzeugWaehlen(wzKreuz);
+    EXPECT_EQ(a.bild->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              MauszeigerZeichnen(MauszeigerArt::Kreuz).Bild);
+    a.leiste->StempelWaehlen(1);
+    EXPECT_EQ(a.bild->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              MauszeigerZeichnen(MauszeigerArt::Stempel).Bild);
 }
 
 TEST(Abdeckblatt, GriffeUndKnopf)

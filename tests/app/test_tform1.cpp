@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 #include <QFile>
 #include <QToolButton>
@@ -67,6 +68,9 @@ TEST(TForm1, StartseiteMitMenuesUndTitel)
     // what exists works, what does not yet is visibly disabled
     EXPECT_TRUE(f.form.Aktion("Oeffnen1")->isEnabled());
     EXPECT_EQ(f.form.Aktion("Oeffnen1")->shortcut(), QKeySequence("Ctrl+O"));
+    // the menus name the keys in German
+    EXPECT_EQ(f.form.Aktion("Oeffnen1")->shortcut().toString(QKeySequence::NativeText), "Strg+O");
+    EXPECT_EQ(f.form.Aktion("NaechstesDokument1")->shortcut().toString(QKeySequence::NativeText), "Bild abwärts");
     EXPECT_FALSE(f.form.Aktion("IndividualUebung1")->isEnabled());
     EXPECT_FALSE(f.form.Aktion("UebungAbbrechen1")->isEnabled());
     EXPECT_TRUE(f.form.Aktion("Drucken1")->isEnabled());
@@ -77,8 +81,16 @@ TEST(TForm1, StartseiteMitMenuesUndTitel)
     EXPECT_FALSE(bild.isNull());
     // KALUMO_BILDSCHIRMFOTOS=FOLDER keeps the picture for a look by eye
     const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
-    if (!fotos.isEmpty())
+    if (!fotos.isEmpty()) {
         bild.save(fotos + "/startseite.png");
+        for (const char *name : {"Datei1", "Themenauswahl1"}) {
+            QMenu *m = f.form.Menue(name);
+            m->popup(f.form.mapToGlobal(QPoint(10, 30)));
+            QApplication::processEvents();
+            m->grab().save(fotos + "/menue-" + name + ".png");
+            m->hide();
+        }
+    }
 }
 
 TEST(TForm1, OeffnenZeigtDasDokumentUndSeinenNamen)
@@ -260,11 +272,20 @@ TEST(TForm1, InfopunktOeffnetDasInformationsfensterNachDemPasswort)
     const auto it = std::find_if(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return o.Typ == objInfopunkt; });
     ASSERT_NE(it, objekte.end());
     const int index = int(it - objekte.begin());
+    f.form.move(0, 0);
     f.form.ShowInfoText(index);
     ASSERT_TRUE(f.form.InfoForm()->isVisible());
     EXPECT_EQ(f.form.InfoForm()->Kopie(), it->Cap);
     EXPECT_LE(f.form.InfoForm()->height(), 566);
+    EXPECT_GE(f.form.InfoForm()->TextBreite(), 400);
+    EXPECT_GE(f.form.InfoForm()->frameGeometry().top(), f.form.screen()->availableGeometry().top());
     EXPECT_EQ(abfrage.Anzahl, 0);
+    const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
+    if (!fotos.isEmpty()) {
+        QTest::qWait(300);
+        f.form.InfoForm()->grab().toImage().save(fotos + "/infofenster.png");
+        f.form.screen()->grabWindow(0).save(fotos + "/infofenster-bildschirm.png");
+    }
     f.form.InfoForm()->hide();
 
     it->BildKenn = "Geheim";

@@ -161,7 +161,16 @@ TEST_F(Dateibefehle, DokumentAbStartpositionLesen)
     schreibeDatei(paket, QByteArray(1234, 'x') + dokument + QByteArray("Nachfolgendes"));
     ASSERT_TRUE(DokumentLesen(dok, dienste, paket, false, 1234));
     EXPECT_EQ(dok.Kopf.titel, "Eingebettet");
+    // an embedded document has no file of its own: "Speichern" must not overwrite the package
+    EXPECT_TRUE(dok.Kopf.Dateiname.isEmpty());
     EXPECT_FALSE(DokumentLesen(dok, dienste, paket, false, 1'000'000));
+
+    // with a known length only those bytes are read
+    ASSERT_TRUE(DokumentLesen(dok, dienste, paket, false, 1234, dokument.size()));
+    EXPECT_EQ(dok.Kopf.titel, "Eingebettet");
+    EXPECT_TRUE(dok.Kopf.Dateiname.isEmpty());
+    EXPECT_FALSE(DokumentLesen(dok, dienste, paket, false, 1234, dokument.size() - 1));
+    EXPECT_FALSE(DokumentLesen(dok, dienste, paket, false, 1234, dokument.size() + 100));
 }
 
 TEST_F(Dateibefehle, GespeicherteUebungseinstellungenNurMitUebEinstSpeichernUebernehmen)

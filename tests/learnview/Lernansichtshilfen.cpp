@@ -72,4 +72,15 @@ std::pair<int, int> DunkleZeilen(const QImage &bild, QRect r)
     return {erste, letzte};
 }
 
+QRect DunklerBereich(const QImage &bild, QRect r)
+{
+    QRect bereich;
+    r &= bild.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(bild.pixel(x, y)) < 128)
+                bereich |= QRect(x, y, 1, 1);
+    return bereich;
+}
+
 } // namespace kalumo::test

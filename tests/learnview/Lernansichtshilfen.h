@@ -31,5 +31,7 @@ int Zaehlen(const QImage &bild, QRect r, QColor farbe, int tol = 3);
 int Dunkel(const QImage &bild, QRect r);
 // Rows of r that hold dark pixels: first and last (-1, -1 when none).
 std::pair<int, int> DunkleZeilen(const QImage &bild, QRect r);
+// The smallest rectangle around the dark pixels of r (empty when none).
+QRect DunklerBereich(const QImage &bild, QRect r);
 
 } // namespace kalumo::test

@@ -6,6 +6,7 @@
 #include "learnview/FragenLayouts.h"
 #include "learnview/Interaktion.h"
 #include "learnview/TextLayouts.h"
+#include "learnview/Zeichenhilfen.h"
 
 #include <gtest/gtest.h>
 
@@ -381,6 +382,32 @@ TEST_F(Fragenprobe, MCAntwortMitZeilenumbruch)
     ASSERT_EQ(texte.size(), 2u); // the blank line makes no answer but keeps its row
     EXPECT_EQ(texte[0]->Cap, QStringLiteral("erste\r\nzweite"));
     EXPECT_EQ(Art(24)[0]->AntwortAnz, 3);
+}
+
+TEST_F(Fragenprobe, MCAntworttextStehtNebenSeinemKaestchen)
+{
+    Typ(dokMultipleChoice);
+    MCFrage({QStringLiteral("Welche Tiere sind Säugetiere?"), QStringLiteral("+Hund\r\n-Forelle")});
+    // a long answer wraps to the right margin and stays centred on its box
+    MCFrage({QStringLiteral("Lang"), QStringLiteral("+") + QStringLiteral("Wort ").repeated(40)});
+    Aufbauen();
+    for (const ObjDataTyp *t : Art(25, 1)) {
+        SCOPED_TRACE(t->Cap.toStdString());
+        const QRect karte = lv->KartenPixel(*t);
+        ASSERT_FALSE(karte.isEmpty());
+        const QRect tinte = DunklerBereich(lv->PageBitmap, QRect(karte.left() - 12, karte.top(), 870, karte.height()));
+        // the ink starts at the card's left edge, 20 pixels right of the box
+        // (not centred towards the margin)
+        EXPECT_NEAR(tinte.left(), karte.left(), 4);
+        EXPECT_LE(tinte.right(), karte.right() + 2);
+    }
+    lv->AktFrageNummer = 2;
+    lv->RedrawObjects();
+    const QRect karte = lv->KartenPixel(*Art(25, 2)[0]);
+    const QRect tinte = DunklerBereich(lv->PageBitmap, QRect(karte.left(), karte.top() - 200, 870, karte.height() + 400));
+    ASSERT_GT(tinte.height(), 2 * karte.height()) << "the answer wraps";
+    EXPECT_NEAR(tinte.left(), karte.left(), 4);
+    EXPECT_NEAR(tinte.center().y(), karte.center().y(), karte.height() / 2.0 + 2);
 }
 
 // ---- cluster ----

@@ -46,5 +46,26 @@ TEST(Infofenster, LageObenRechtsUndHoechstens566Hoch)
 {
     const QRect haupt(100, 50, 1000, 700);
     EXPECT_EQ(InfofensterLage(haupt, 300, 200), QRect(794, 56, 300, 234));
+    EXPECT_EQ(InfofensterLage(haupt, 300, 200, 50), QRect(794, 56, 300, 250));
     EXPECT_EQ(InfofensterLage(haupt, 300, 5000).height(), 566);
+}
+
+TEST(Infofenster, RahmenWirdAufDenBildschirmGeschoben)
+{
+    const QRect schirm(0, 0, 1024, 768);
+    struct Fall { QRect rahmen; QPoint erwartet; };
+    const Fall faelle[] = {
+        {{100, 50, 300, 200}, {100, 50}},     // on the screen: stays
+        {{100, -30, 300, 200}, {100, 0}},     // title bar above the edge
+        {{900, 10, 300, 200}, {724, 10}},     // beyond the right edge
+        {{-50, 700, 300, 200}, {0, 568}},     // left of and below the screen
+        {{-50, -50, 2000, 1000}, {0, 0}},     // larger than the screen: top-left stays
+    };
+    for (const Fall &f : faelle) {
+        const QRect r = AufDemBildschirm(f.rahmen, schirm);
+        EXPECT_EQ(r.topLeft(), f.erwartet) << f.rahmen.x() << "," << f.rahmen.y();
+        EXPECT_EQ(r.size(), f.rahmen.size());
+    }
+    // a screen beside the primary one
+    EXPECT_EQ(AufDemBildschirm(QRect(1000, -5, 300, 200), QRect(1024, 0, 800, 600)).topLeft(), QPoint(1024, 0));
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 
 using namespace kalumo;
 using namespace kalumo::test;
@@ -274,6 +275,31 @@ TEST(Fragen, ZufallsknopfWaehltNieDieAktuelleFrage)
         gesehen[lv->AktFrageNummer] = true;
     }
     EXPECT_TRUE(gesehen[1] && gesehen[2] && gesehen[3]);
+}
+
+TEST(Fragen, ZufallsknopfWiederholtNichtInJedemLaufDieselbeFolge)
+{
+    Dokument dok = Seite(870, 609);
+    dok.Kopf.AnzFrageNummern = 3;
+    Objekt(dok, 16, 0.5, 0.5, "", 1);
+    // the questions 40 clicks of "?" show; each click has two choices
+    auto folge = [&dok](std::optional<quint32> saat) {
+        auto lv = Ansicht(dok);
+        lv->AktFrageNummer = 1;
+        lv->RebuildView();
+        Interaktion ia(*lv);
+        if (saat)
+            ia.ZufallSetzen(*saat);
+        const QPoint p = lv->KartenPixel(dok.Objekte[0]).center();
+        std::vector<int> n;
+        for (int i = 0; i < 40; ++i) {
+            ia.MausDruck(p, Maustaste::Links);
+            n.push_back(lv->AktFrageNummer);
+        }
+        return n;
+    };
+    EXPECT_NE(folge(std::nullopt), folge(std::nullopt)) << "seeded from the clock";
+    EXPECT_EQ(folge(7u), folge(7u)) << "a seed of its own";
 }
 
 TEST(Werkzeugwahl, GroesseUndFarbeWechselnVomZeigerZumGewaehltenStift)

@@ -48,22 +48,39 @@ TEST(Nummerierung, GeordnetVonObenNachUntenDannVonLinksNachRechts)
     EXPECT_EQ(Nummern(dok), (std::vector<int>{0, 0, 0, -1, 0, -1}));
 }
 
-TEST(Nummerierung, ZufaelligIstEinePermutationMitWiederholbaremStartwert)
+TEST(Nummerierung, ZufaelligMischtBeiJederWahlNeuUndEineSaatLegtFest)
 {
     Dokument dok = Seite();
     for (int i = 0; i < 12; ++i)
         Objekt(dok, objAbfrageBeschriftung, 0.05 * i, 0.1, QString::number(i));
+    auto zufaellig = [&dok](Lernansicht &lv) {
+        lv.AssignNumbers(numZufaellig, false);
+        const std::vector<int> n = Nummern(dok);
+        std::vector<int> sortiert = n;
+        std::sort(sortiert.begin(), sortiert.end());
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(sortiert[size_t(i)], i + 1) << "a permutation of 1 to 12";
+        return n;
+    };
+
+    // three choices of "Zufällig" give three numberings (12! of them are possible)
     Lernansicht lv(dok);
-    lv.Zufallssaat = 42;
-    lv.AssignNumbers(numZufaellig, false);
-    const std::vector<int> erste = Nummern(dok);
-    std::vector<int> sortiert = erste;
-    std::sort(sortiert.begin(), sortiert.end());
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(sortiert[size_t(i)], i + 1);
+    const std::vector<int> a = zufaellig(lv), b = zufaellig(lv), c = zufaellig(lv);
+    EXPECT_NE(a, b);
+    EXPECT_NE(b, c);
+    EXPECT_NE(a, c);
+    // a second view (the next start of the program) does not repeat the first
+    Lernansicht zweite(dok);
+    EXPECT_NE(zufaellig(zweite), a);
+
+    // a seed of its own gives a fixed numbering
+    lv.Zufallssaat(42);
+    const std::vector<int> fest = zufaellig(lv);
     lv.AssignNumbers(numGeordnet, false);
-    lv.AssignNumbers(numZufaellig, false);
-    EXPECT_EQ(Nummern(dok), erste);
+    lv.Zufallssaat(42);
+    EXPECT_EQ(zufaellig(lv), fest);
+    zweite.Zufallssaat(42);
+    EXPECT_EQ(zufaellig(zweite), fest);
 }
 
 TEST(Nummerierung, AntwortmarkenWerdenJeFrageDurchgezaehlt)

@@ -197,6 +197,57 @@ TEST_F(Flussprobe, WortumbruchAmLetztenBlank)
     EXPECT_NEAR(form.GroessteX, Breite(form, QStringLiteral("eins zwei")), 0.01);
 }
 
+TEST_F(Flussprobe, AusgezeichnetesWortAmZeilenendeWirdGanzUmbrochen)
+{
+    // the line holds "Sonnenblumen " and "Fett" but not the whole word: the
+    // blank before the tag is the break point, as it is without the tag
+    const QString vorn = QStringLiteral("Sonnenblumen ");
+    const struct
+    {
+        const char *Text;
+        int Stil; // of "Fettgedruckt"
+    } faelle[] = {
+        {"Sonnenblumen Fettgedruckt", 0},
+        {"Sonnenblumen <b>Fettgedruckt</b>", 1},
+        {"Sonnenblumen <i>Fettgedruckt</i>", 2},
+        {"Sonnenblumen <U>Fettgedruckt</U>", 4},
+        {"Sonnenblumen <@COL=FF0000>Fettgedruckt</@COL>", 0},
+        {"Sonnenblumen <b><i>Fettgedruckt</i></b>", 3},
+        {"<b>Sonnenblumen </b>Fettgedruckt", 0},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.Text);
+        const double erste = Breite(form, vorn, QString::fromUtf8(f.Text).startsWith("<b>") ? 1 : 0);
+        const double wort = Breite(form, QStringLiteral("Fettgedruckt"), f.Stil);
+        const int breite = int(std::ceil(erste + Breite(form, QStringLiteral("Fett"), f.Stil))) + 10 + 2;
+        ASSERT_LT(wort + 10, breite) << "the word fits on a line of its own";
+        ASSERT_GT(erste + wort + 10, breite) << "but not behind the first word";
+        raster.fill(Qt::white);
+        const int y = Setzen(QString::fromUtf8(f.Text), fmPlain, false, breite);
+        EXPECT_EQ(y, Vorlauf() + 2 * Zeilenhoehe(fmPlain));
+        // nothing of the word on the first line, the whole word on the second
+        const int oben = Vorlauf(), zeile = Zeilenhoehe(fmPlain);
+        EXPECT_EQ(Dunkel(raster, QRect(int(erste) + 2, oben, breite, zeile)), 0);
+        EXPECT_GT(Dunkel(raster, QRect(int(wort) - 8, oben + zeile, 6, zeile)), 0) << "the last letters";
+    }
+}
+
+TEST_F(Flussprobe, AngehaengterBlankSchiebtDasLetzteWortNichtUm)
+{
+    // the blank closing every paragraph misses the usable edge by itself
+    for (const char *text : {"eins zwei", "eins <b>zwei</b>", "eins <<zwei>>"}) {
+        SCOPED_TRACE(text);
+        const bool fett = QString::fromUtf8(text).contains("<b>");
+        const bool luecke = QString::fromUtf8(text).contains("<<");
+        const double ohneBlank = luecke ? Breite(form, QStringLiteral("eins  zwei"))
+                                        : Breite(form, QStringLiteral("eins ")) + Breite(form, QStringLiteral("zwei"), fett);
+        const int breite = int(std::ceil(ohneBlank)) + 10 + 1;
+        ASSERT_GT(ohneBlank + Breite(form, QStringLiteral(" ")), breite - 10);
+        const int modus = luecke ? fmCloze : fmPlain;
+        EXPECT_EQ(Setzen(QString::fromUtf8(text), modus, true, breite, 0, true), Vorlauf() + Zeilenhoehe(modus));
+    }
+}
+
 TEST_F(Flussprobe, LinieAlleinZiehtEineRegelUndEndetEineZeileTiefer)
 {
     const int links = 100;
