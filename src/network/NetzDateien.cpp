@@ -116,6 +116,31 @@ double quote(Leser &l, const char *name)
 
 } // namespace
 
+NetzUebEinstTyp NetzUebEinstAusBlock(const std::array<qint32, 10> &block)
+{
+    NetzUebEinstTyp e;
+    for (int i = 0; i < 8; ++i)
+        *feld(e, i) = block[size_t(i + 1)];
+    e.RiFaRueckmeldung = 0;
+    e.AnzZeichenVorgeben = block[9];
+    return e;
+}
+
+QString NetzUebEinstPruefen(const NetzUebEinstTyp &e)
+{
+    NetzUebEinstTyp kopie = e;
+    for (int i = 0; i < 8; ++i) {
+        const int w = *feld(kopie, i);
+        if (w < kBereiche[i].Min || w > kBereiche[i].Max)
+            return QString::fromUtf8(kBereiche[i].Name);
+    }
+    if (e.BewertSkala && (*e.BewertSkala < 0 || *e.BewertSkala >= kSkalenAnzahl))
+        return QStringLiteral("BewertSkala");
+    if (e.AnzZeichenVorgeben && *e.AnzZeichenVorgeben != 0 && *e.AnzZeichenVorgeben != 1)
+        return QStringLiteral("AnzZeichenVorgeben");
+    return {};
+}
+
 QByteArray NetzEinstellungsdateiBytes(const NetzUebEinstTyp &e)
 {
     QByteArray bytes;

@@ -66,6 +66,9 @@ inline constexpr char kNetzEinstellungsSchluessel[] =
 // A settings file is a few hundred bytes; nothing larger is read.
 inline constexpr qint64 kNetzEinstellungsdateiHoechstgroesse = 64 * 1024;
 
+// AbfrageModus 3: the answers are typed ("Texteingabe").
+inline constexpr int kAbfrageModusTexteingabe = 3;
+
 // The exercise settings the teacher computer hands to the participants.
 struct NetzUebEinstTyp
 {
@@ -89,6 +92,17 @@ struct NetzUebEinstTyp
 
 // All four optional parts present, from a grade scale.
 NetzUebEinstTyp NetzUebEinstMitSkala(NetzUebEinstTyp e, const NotenskalaTyp &skala, int anzZeichenVorgeben);
+
+// The settings of a run in the order of the stored exercise settings
+// (UebEinstSpeichern, RiFaRueckmeldung, ZuordnungRichtig, ZuordnungFalsch,
+// Zuordnungstexte, Zuordnungsziele, AbfrageModus, Zeitlimit, ZLimit,
+// AnzZeichenVorgeben). RiFaRueckmeldung becomes 0, as for every network
+// exercise; the grade scale is not set.
+NetzUebEinstTyp NetzUebEinstAusBlock(const std::array<qint32, 10> &block);
+
+// An empty text when every setting lies in the range its dialog offers
+// (the range the participants' reader accepts), else the setting's name.
+QString NetzUebEinstPruefen(const NetzUebEinstTyp &e);
 
 // The participant's grade scale: the file's thresholds and scale where it
 // brings them, the participant's own (eigene) otherwise.

@@ -6,6 +6,41 @@
 
 namespace kalumo {
 
+QString KontrollTeilnehmerSeiteText()
+{
+    return QStringLiteral("Teilnehmer- Protokoll");
+}
+
+QString KontrollInformationSeiteText()
+{
+    return QStringLiteral("Übungs- Information");
+}
+
+QString KontrollAnmeldungText()
+{
+    return QStringLiteral("Anmeldung weiterer Teilnehmer zulassen");
+}
+
+QString KontrollHinweisText()
+{
+    return QStringLiteral("Solange weitere Teilnehmer zugelassen sind, können sich Übungsteilnehmer an ihren "
+                          "Rechnern mit \"Übung / An Netzwerk-Übung teilnehmen...\" anmelden.");
+}
+
+QString KontrollKommentarTitel()
+{
+    return QStringLiteral("Kommentar zur Übungsinformation hinzufügen");
+}
+
+void KommentarAnhaengen(QString &protokoll, const QString &kommentar)
+{
+    const QString k = kommentar.trimmed();
+    if (k.isEmpty())
+        return;
+    protokoll += QStringLiteral("\r\n<tit>Kommentar\r\n") + k;
+}
+
+
 QString KontrollanzeigeTitel(bool aktiv)
 {
     return QStringLiteral("Netzwerk-Übung - Kontrollanzeige")

@@ -37,6 +37,18 @@ enum NetzSpalte : int {
 // The window title: "Netzwerk-Übung - Kontrollanzeige - Status: aktiv" / "… beendet".
 QString KontrollanzeigeTitel(bool aktiv);
 
+// The texts of the control display.
+QString KontrollTeilnehmerSeiteText();   // "Teilnehmer- Protokoll"
+QString KontrollInformationSeiteText();  // "Übungs- Information"
+QString KontrollAnmeldungText();         // "Anmeldung weiterer Teilnehmer zulassen"
+QString KontrollHinweisText();           // the note on joining while further participants are allowed
+QString KontrollKommentarTitel();        // "Kommentar zur Übungsinformation hinzufügen"
+
+// A comment on the information page: a comment that is empty when
+// trimmed changes nothing; otherwise CR LF + "<tit>Kommentar" + CR LF + the
+// trimmed comment is appended.
+void KommentarAnhaengen(QString &protokoll, const QString &kommentar);
+
 class NetzKontrollModell
 {
 public:

@@ -29,6 +29,24 @@ QString empfangsfehlerText(const QString &grund)
 
 } // namespace
 
+NetzLehrerStart NetzLehrerStartAufbauen(const Dokument &dok, const NetzKomTyp &kom, const QString &rechner,
+                                        const NetzUebEinstTyp &einstellungen, int anzAbfragen,
+                                        const QStringList &einstellungsabschnitt, const Normierung &normieren)
+{
+    NetzLehrerStart s;
+    s.Kom = kom;
+    s.Rechner = rechner;
+    s.Einstellungen = einstellungen;
+    s.Einstellungen.NetzKennung = rechner;
+    s.Einstellungen.RiFaRueckmeldung = 0;
+    const bool texteingabe = einstellungen.AbfrageModus == kAbfrageModusTexteingabe;
+    s.Loesungsnummern = NetzLoesungsnummern(dok, texteingabe);
+    s.Abfragespalten = NetzAbfragespalten(dok, texteingabe, anzAbfragen);
+    s.SkalaWort = SkalaWort(einstellungen.BewertSkala.value_or(0));
+    s.Protokoll = NetzProtokollAufbauen(dok, s.Loesungsnummern, einstellungsabschnitt, normieren);
+    return s;
+}
+
 NetzLehrer::NetzLehrer(Meldungen &meldungen, Pause pause) : m_meldungen(meldungen), m_pause(std::move(pause)) {}
 
 NetzLehrer::~NetzLehrer()
@@ -63,6 +81,7 @@ void NetzLehrer::Einrichten(const NetzLehrerStart &start)
     m_bestlistGemeldet.clear();
     m_beendet.clear();
     m_abgebrochen.clear();
+    m_abgeschlossen.clear();
     m_statistik = {};
     m_lesefehlerGezeigt = false;
     m_aktiv = true;
@@ -241,8 +260,10 @@ bool NetzLehrer::nachrichtAnnehmen(const NetzNachricht &n, const QString &rechne
         if (zeile < 0)
             return ablehnen(netzgrund::UnbekannteKennung);
         m_kontrolle.FertigEintragen(zeile, fertig->EndeGrund, fertig->Uhr);
-        if (fertig->EndeGrund == endeAbgebrochen)
+        if (fertig->EndeGrund == endeAbgebrochen) {
             m_abgebrochen.insert(fertig->TeilnehmerKennung);
+            m_abgeschlossen.insert(fertig->TeilnehmerKennung);
+        }
         m_beendet.insert(fertig->TeilnehmerKennung);
         geaendert(zeile);
         return true;
@@ -256,6 +277,7 @@ bool NetzLehrer::nachrichtAnnehmen(const NetzNachricht &n, const QString &rechne
         return ablehnen(netzgrund::BestenlisteAbgebrochen);
     m_bestlistGemeldet.insert(best.TeilnehmerKennung);
     m_beendet.insert(best.TeilnehmerKennung);
+    m_abgeschlossen.insert(best.TeilnehmerKennung);
     BestListDataTyp e;
     e.Name = best.NetzTeilnehmerName;
     e.Rechner = best.Rechner;

@@ -21,6 +21,7 @@
 #include "network/NetzDateien.h"
 #include "network/NetzKommunikation.h"
 #include "network/NetzKontrollanzeige.h"
+#include "network/NetzLoesungen.h"
 #include "network/NetzNachrichten.h"
 #include "platform/Meldungen.h"
 #include "platform/Netzweg.h"
@@ -63,6 +64,16 @@ struct NetzLehrerStart
     QString SkalaWort = QStringLiteral("Note");
     QString Protokoll;                  // NetzProtokollAufbauen
 };
+
+// Everything an initiation derives from the document and the settings
+// (steps 7 to 10 of the initiation): the solution numbers, the query
+// columns, the scale word and NetzProtokoll. The document's query fields
+// must be numbered as the learning view shows them; anzAbfragen is the
+// number of queries of the run; einstellungsabschnitt the settings section
+// of the protocol for the teacher computer.
+NetzLehrerStart NetzLehrerStartAufbauen(const Dokument &dok, const NetzKomTyp &kom, const QString &rechner,
+                                        const NetzUebEinstTyp &einstellungen, int anzAbfragen,
+                                        const QStringList &einstellungsabschnitt, const Normierung &normieren);
 
 // The reasons under which refused messages are counted.
 namespace netzgrund {
@@ -121,12 +132,17 @@ public:
     const NetzKontrollModell &Kontrolle() const { return m_kontrolle; }
     const NetzEmpfangsstatistik &Statistik() const { return m_statistik; }
     const QString &Protokoll() const { return m_protokoll; }
+    // "Kommentar hinzufügen..." on the information page.
+    void KommentarHinzufuegen(const QString &kommentar) { KommentarAnhaengen(m_protokoll, kommentar); }
     int Teilnehmerzahl() const { return int(m_kennungen.size()); }
     // The row of an identifier, -1 when unknown.
     int Zeile(const QString &kennung) const;
     // The participant runs that have ended (TN-FERTIG received, or a best-list report).
     int BeendeteLaeufe() const { return m_beendet.size(); }
     int Bestenlisteneintraege() const { return m_bestlistGemeldet.size(); }
+    // The participant runs after which nothing more is expected: those
+    // with a best-list report, and those whose end reports an abort.
+    int AbgeschlosseneLaeufe() const { return m_abgeschlossen.size(); }
 
     // Called after every change of a row (the window redraws it).
     std::function<void(int zeile)> ZeileGeaendert;
@@ -157,6 +173,7 @@ private:
     QSet<QString> m_bestlistGemeldet;
     QSet<QString> m_beendet;
     QSet<QString> m_abgebrochen;
+    QSet<QString> m_abgeschlossen;
     NetzEmpfangsstatistik m_statistik;
     std::unique_ptr<NetzAnnahme> m_annahme;
 };

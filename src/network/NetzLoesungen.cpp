@@ -70,6 +70,11 @@ int NetzAbfragespalten(const Dokument &dok, bool texteingabe, int anzAbfragen)
     return std::max(0, anzAbfragen);
 }
 
+int NetzHoechsteLoesungsnummer(const std::vector<int> &nummern)
+{
+    return nummern.empty() ? 0 : std::max(0, *std::max_element(nummern.begin(), nummern.end()));
+}
+
 QString NetzLoesungText(const Dokument &dok, int index, const Normierung &normieren)
 {
     const std::vector<ObjDataTyp> &o = dok.Objekte;

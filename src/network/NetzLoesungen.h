@@ -31,6 +31,11 @@ std::vector<int> NetzLoesungsnummern(const Dokument &dok, bool texteingabe);
 // queries, none for find words and for text input.
 int NetzAbfragespalten(const Dokument &dok, bool texteingabe, int anzAbfragen);
 
+// The highest solution number: the number of query columns that every
+// reported object can be shown in. It stands in for the number of queries
+// where no exercise run has counted them (the tools).
+int NetzHoechsteLoesungsnummer(const std::vector<int> &nummern);
+
 // The solution of one numbered object: multiple choice the answer texts
 // after the correct marks of the question (marks whose caption is exactly
 // "+") joined by ", " or "(keine)"; image elements of cluster and cross
