@@ -3,6 +3,7 @@
 
 #include "network/NetzDateien.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
