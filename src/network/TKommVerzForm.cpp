@@ -80,7 +80,9 @@ TKommVerzForm::TKommVerzForm(NetzKomTyp &kom, Meldungen &meldungen, Dateidialoge
     spalte->addWidget(wegGruppe);
     spalte->addWidget(kanalGruppe);
     spalte->addLayout(knoepfe);
-    setMinimumWidth(560);
+    // the wrapped explanations take the height they need at this width
+    spalte->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(680);
     Laden();
 }
 

@@ -27,6 +27,10 @@
 
 namespace kalumo {
 
+namespace {
+constexpr int kZellenRand = 5;   // pixels on each side of a cell's text
+} // namespace
+
 TMasterProtForm::TMasterProtForm(NetzLehrer &lehrer, Meldungen &meldungen, Dateidialoge &dialoge, QWidget *parent)
     : QDialog(parent), m_lehrer(lehrer), m_meldungen(meldungen), m_dialoge(dialoge), m_ordner(QDir::homePath())
 {
@@ -153,8 +157,10 @@ void TMasterProtForm::spaltenEinrichten()
     m_tabelle->setColumnCount(int(kopf.size()));
     m_tabelle->setHorizontalHeaderLabels(kopf);
     const std::vector<int> breiten = k.Spaltenbreiten();
-    for (size_t s = 0; s < breiten.size(); ++s)
+    for (size_t s = 0; s < breiten.size(); ++s) {
         m_tabelle->setColumnWidth(int(s), breiten[s]);
+        breiteAnpassen(int(s), kopf[qsizetype(s)]);
+    }
     // one empty body row while nobody has joined
     m_tabelle->setRowCount(int(k.AnzeigeZeilen().size()));
     for (int z = 0; z < k.Zeilenzahl(); ++z)
@@ -181,9 +187,19 @@ void TMasterProtForm::zeileZeigen(int zeile)
             zelle->setTextAlignment(Qt::AlignVCenter | (rechts[size_t(s)] ? Qt::AlignRight : Qt::AlignLeft));
             m_tabelle->setItem(zeile, int(s), zelle);
         }
-        if (zelle->text() != z[s])
+        if (zelle->text() != z[s]) {
             zelle->setText(z[s]);
+            breiteAnpassen(int(s), z[s]);
+        }
     }
+}
+
+void TMasterProtForm::breiteAnpassen(int spalte, const QString &text)
+{
+    // the given widths are the least; a column grows until its cells fit
+    const int noetig = m_tabelle->fontMetrics().horizontalAdvance(text) + 2 * kZellenRand;
+    if (noetig > m_tabelle->columnWidth(spalte))
+        m_tabelle->setColumnWidth(spalte, noetig);
 }
 
 void TMasterProtForm::informationZeigen()

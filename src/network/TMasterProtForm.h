@@ -75,6 +75,7 @@ public:
 
 private:
     void zeileZeigen(int zeile);
+    void breiteAnpassen(int spalte, const QString &text);
     void spaltenEinrichten();
     void informationZeigen();
     void titelSetzen();
