@@ -654,6 +654,11 @@ void KreuzzuordnungVorbereiten(Dokument &dok, const QString &schriftart, bool mi
         return;
     Lernansicht ansicht(dok, schriftart);
     ansicht.Haken = &StandardTextLayouts();
+    // the elements are placed in fractions of the page: the page must exist first
+    ansicht.Ansichtsgroesse = ansicht.SeitenRaster();
+    ansicht.ZoomStufe = 0;
+    ansicht.RebuildView();
+
     LayoutCrossMatching(ansicht, true);
     if (!mischen)
         return;

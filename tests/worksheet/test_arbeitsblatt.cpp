@@ -402,3 +402,34 @@ TEST(ArbeitsblattOptionen, FelderJeDokumenttyp)
     EXPECT_TRUE(OptionsfeldSichtbar(Optionsfeld::AbFrage, dokEinzelfragen));
     EXPECT_TRUE(OptionsfeldSichtbar(Optionsfeld::Kaestchengroesse, dokKreuzwortraetsel));
 }
+
+// The sheet of a cross-matching page lays its elements out on a page of its
+// own: they must stand where the learning view puts them, not squeezed
+// against the right edge of a page that was never built.
+TEST(Arbeitsblatt, KreuzzuordnungStehtWieInDerLernansicht)
+{
+    Dokument dok = Seite(870, 609);
+    dok.Kopf.DokTyp = dokKreuzZuordnung;
+    dok.Kopf.LueckenTabelleZeilen = 3;
+    dok.Kopf.LueckenTabelleSpalten = 3;
+    for (int z = 0; z < 3; ++z)
+        for (int s = 0; s < 3; ++s) {
+            dok.Kopf.LueckenTabelle[size_t(z)][size_t(s)].Text = QStringLiteral("z%1s%2").arg(z).arg(s);
+            dok.Kopf.LueckenTabelle[size_t(z)][size_t(s)].Art = z == 0 ? 0 : 1;
+        }
+    Dokument ansicht = dok;
+    TextLayoutsNeuAufbauen(ansicht);
+    KreuzzuordnungVorbereiten(dok, QStringLiteral("Arial"), false, 0);
+    ASSERT_EQ(dok.Objekte.size(), ansicht.Objekte.size());
+    ASSERT_FALSE(dok.Objekte.empty());
+    for (size_t i = 0; i < dok.Objekte.size(); ++i) {
+        SCOPED_TRACE(i);
+        const ObjDataTyp &a = dok.Objekte[i], &b = ansicht.Objekte[i];
+        EXPECT_EQ(a.Typ, b.Typ);
+        EXPECT_NEAR(a.Kx, b.Kx, 0.01);
+        EXPECT_NEAR(a.Ky, b.Ky, 0.01);
+        EXPECT_NEAR(a.KartBreite, b.KartBreite, 0.01);
+        EXPECT_GT(a.Kx, 0.0);
+        EXPECT_LT(a.Kx, 1.0);
+    }
+}
