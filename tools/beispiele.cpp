@@ -294,9 +294,9 @@ void tabelle(Beispielschreiber &s)
     for (int r = 0; r < 3; ++r) {
         lueckentabellearrtyp &text = dok.Kopf.LueckenTabelle[size_t(r)][0];
         text.Text = QString::fromUtf16(namen[r]);
-        text.Art = 4; // the text is asked for
+        text.Art = zelleAbfrageText;
         lueckentabellearrtyp &bild = dok.Kopf.LueckenTabelle[size_t(r)][1];
-        bild.Art = r == 2 ? 2 : 1; // fixed pictures and one query picture
+        bild.Art = r == 2 ? zelleAbfrageBild : zelleFixbild;
         bild.Bild = formBild(r);
         bild.BildKenn = r == 2 ? QStringLiteral("Dreieck") : QString();
         bild.Groesse = 40;
@@ -392,7 +392,7 @@ void multipleChoice(Beispielschreiber &s)
          QStringLiteral("+ Bild\r\n- Bild\r\n- Bild\r\n- Bild\r\n- Bild"), QString(), QString(), QString(),
          QString()},
         3);
-    bildantworten.Untertyp = 1;
+    bildantworten.Untertyp = kMCBildantworten;
     bildantworten.AntwortAnz = 5;
     const QColor farben[] = {QColor(0xF0, 0x80, 0x60), QColor(0x70, 0xA0, 0xF0), QColor(0xF0, 0xD0, 0x40),
                              QColor(0xA0, 0x70, 0xD0), QColor(0x60, 0xC0, 0xB0)};
@@ -429,12 +429,12 @@ void cluster(Beispielschreiber &s)
     zellenFuellen(dok, texte); // headings stay, the animals are sorted
     // the last row: two pictures to sort, the mammal column left empty
     lueckentabellearrtyp &vogel = dok.Kopf.LueckenTabelle[3][1];
-    vogel.Art = 3;
+    vogel.Art = karteAbfrageBild;
     vogel.Bild = vogelBild();
     vogel.BildKenn = QStringLiteral("Vogel");
     vogel.Groesse = 40;
     lueckentabellearrtyp &fisch = dok.Kopf.LueckenTabelle[3][2];
-    fisch.Art = 3;
+    fisch.Art = karteAbfrageBild;
     fisch.Bild = fischBild();
     fisch.BildKenn = QStringLiteral("Fisch");
     fisch.Groesse = 40;

@@ -1,6 +1,6 @@
 #include "app/Hauptfensterlogik.h"
 
-#include "app/Hauptmenue.h"
+#include "document/DokumentModell.h"
 #include "platform/Meldungen.h"
 
 #include <QDir>
@@ -117,45 +117,13 @@ Startargumente KommandozeileAuswerten(const QStringList &argumente)
     return a;
 }
 
-ModusAnzeige ModusAnzeigeBerechnen(const ModusEingaben &e)
-{
-    ModusAnzeige a;
-    const bool lernansicht = e.Ansichtsmodus == modusLernansicht;
-    const bool uebung = e.Ansichtsmodus == modusUebung;
-    const bool puzzle = e.Ansichtsmodus == modusSchiebepuzzle;
-
-    a.TitelPanSichtbar = lernansicht;
-    a.UebStatusSichtbar = uebung && e.StatusinfoAnzeigen;
-    a.SerieStatusSichtbar = uebung && e.UebArt == 10 && e.StatusinfoAnzeigen;
-    a.PuzzleStatusSichtbar = puzzle && e.StatusinfoAnzeigen;
-    a.LernansichtGesperrtSichtbar = e.LernansichtSperren == 1;
-    a.LernansichtGedrueckt = lernansicht;
-    a.IndividualGedrueckt = (uebung || puzzle) && (e.UebArt == 0 || e.UebArt == 10);
-    a.NetzGedrueckt = uebung && e.UebArt == 1;
-    a.LernansichtKnopfText = (uebung || puzzle) ? QStringLiteral("Übung abbrechen") : QStringLiteral("Lernansicht");
-
-    auto setzen = [&](const char *name, bool erlaubt) {
-        const QString n = QString::fromLatin1(name);
-        const MenuePunkt *m = MenuePunktSuchen(n);
-        a.Aktiv[n] = erlaubt && m && m->Verfuegbar;
-    };
-    setzen("Oeffnen1", lernansicht);
-    setzen("Schliessen1", lernansicht);
-    setzen("ArbeitsblattErstellen1", lernansicht && e.ArbeitsblattSperren == 0);
-    setzen("Themenauswahl1", lernansicht);
-    setzen("Lernansicht1", lernansicht);
-    setzen("DokumentSchriftart1", lernansicht);
-    setzen("Notenskala1", lernansicht && e.NotenskalaAenderbar);
-    setzen("Uebungseinstellungen1", e.UebEinstSpeichern != 2);
-    setzen("Lehrersteuerung1", lernansicht || e.UebArt == 2);
-    return a;
-}
-
 TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z)
 {
     const int mods = modifiers & int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (key == Qt::Key_G && mods == int(Qt::ShiftModifier | Qt::AltModifier))
         return TastenAktion::FensterZuruecksetzen;
+    if (z.Ansichtsmodus == modusSchiebepuzzle)
+        return TastenAktion::Keine;
     const bool ziffernblock = modifiers & Qt::KeypadModifier;
     if (ziffernblock && mods == int(Qt::ControlModifier)) {
         if (key == Qt::Key_Plus)
@@ -163,7 +131,7 @@ TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z)
         if (key == Qt::Key_Minus)
             return TastenAktion::ZoomHeraus;
     }
-    const bool fragen = (z.DokTyp == 2 || z.DokTyp == 3) && z.AnzFrageNummern > 0 && !z.ObjekteditorOffen;
+    const bool fragen = (z.DokTyp == dokEinzelfragen || z.DokTyp == dokMultipleChoice) && z.AnzFrageNummern > 0 && !z.ObjekteditorOffen;
     if (mods == 0 && fragen) {
         switch (key) {
         case Qt::Key_End: return TastenAktion::LetzteFrage;
@@ -174,6 +142,17 @@ TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z)
         }
     }
     return TastenAktion::Keine;
+}
+
+int FrageKnopf(TastenAktion a)
+{
+    switch (a) {
+    case TastenAktion::ErsteFrage: return objNavErste;
+    case TastenAktion::LetzteFrage: return objNavLetzte;
+    case TastenAktion::VorherigeFrage: return objNavZurueck;
+    case TastenAktion::NaechsteFrage: return objNavVor;
+    default: return -1;
+    }
 }
 
 bool SchliessenErlaubt(SchliessSchritte &s)
@@ -204,7 +183,7 @@ bool UebungAbbrechenErlaubt(const UebungsZustand &z, Meldungen &m)
     if (z.Ansichtsmodus == modusUebung && !z.UebungBeendet)
         return m.Frage(QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"))
             == Antwort::Ja;
-    if (z.Ansichtsmodus == modusSchiebepuzzle)
+    if (z.Ansichtsmodus == modusSchiebepuzzle && !z.UebungBeendet)
         return m.Frage(QStringLiteral("Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?"))
             == Antwort::Ja;
     return true;

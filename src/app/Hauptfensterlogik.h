@@ -1,23 +1,20 @@
 #pragma once
 // What the main window decides without being a window: the display check,
-// the caption and title label, the command line, the menu and panel state of
-// each mode, the keyboard, and the order of the closing questions.
+// the caption and title label, the command line, the keyboard, and the order
+// of the closing questions. The menu and panel state is in Menuezustand.h.
+
+#include "learnview/Ansichtslauf.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 
-#include <map>
-
 namespace kalumo {
 
 class Meldungen;
 
 inline constexpr char kAnwendungsTitel[] = "Kalumo";
-
-// Modes of the main window (Ansichtsmodus).
-enum AnsichtsmodusWert : int { modusLernansicht = 2, modusUebung = 3, modusSchiebepuzzle = 4 };
 
 // --- display check -------------------------------------------------------
 
@@ -52,37 +49,6 @@ struct Startargumente
 
 Startargumente KommandozeileAuswerten(const QStringList &argumente);
 
-// --- modes ---------------------------------------------------------------
-
-struct ModusEingaben
-{
-    int Ansichtsmodus = modusLernansicht;
-    int UebArt = 0;                     // 0 individual, 1 participant, 2 teacher, 10 series
-    bool StatusinfoAnzeigen = true;     // "&Statusinformation bei Übungen anzeigen"
-    bool NotenskalaAenderbar = true;    // central configuration lock
-    int UebEinstSpeichern = 1;
-    int LernansichtSperren = 0;
-    int ArbeitsblattSperren = 0;
-};
-
-struct ModusAnzeige
-{
-    std::map<QString, bool> Aktiv;      // control name -> enabled, for entries the mode governs
-    bool TitelPanSichtbar = true;
-    bool UebStatusSichtbar = false;
-    bool SerieStatusSichtbar = false;
-    bool PuzzleStatusSichtbar = false;
-    bool LernansichtGesperrtSichtbar = false;
-    bool LernansichtGedrueckt = true;
-    bool IndividualGedrueckt = false;
-    bool NetzGedrueckt = false;
-    QString LernansichtKnopfText = QStringLiteral("Lernansicht");
-};
-
-// Menu and panel state for the current mode. An entry is enabled only when
-// its function exists and the mode allows it.
-ModusAnzeige ModusAnzeigeBerechnen(const ModusEingaben &e);
-
 // --- keyboard ------------------------------------------------------------
 
 enum class TastenAktion {
@@ -101,10 +67,14 @@ struct TastenZustand
     int DokTyp = 0;
     int AnzFrageNummern = 0;
     bool ObjekteditorOffen = false;
+    // while the sliding puzzle runs only Shift+Alt+G acts: its arrow keys move tiles
+    int Ansichtsmodus = modusLernansicht;
 };
 
 // key is a Qt::Key, modifiers Qt::KeyboardModifiers as int.
 TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z);
+// The question button a question key stands for (objNavErste …), -1 for other actions.
+int FrageKnopf(TastenAktion a);
 
 // --- closing -------------------------------------------------------------
 

@@ -1,18 +1,18 @@
 #include "app/TForm1.h"
 
 #include "app/Hauptmenue.h"
-#include "app/Mauszeiger.h"
+#include "app/Menuezustand.h"
 #include "app/TLernbild.h"
 #include "app/TWerkzeugleiste.h"
 #include "app/settings/Einstellungsdialoge.h"
 #include "app/settings/TDateiordnerForm.h"
 #include "app/settings/TVerknuepfungsfelderForm.h"
 #include "exercise/TSPuzzleOptForm.h"
+#include "exercise/Puzzlelauf.h"
 #include "exercise/TSchiebepuzzle.h"
 #include "learnview/Infofenster.h"
 #include "learnview/TInfoForm.h"
 #include "learnview/TextFlow.h"
-#include "learnview/TextLayouts.h"
 #include "peripheral/TAnsichtDruckForm.h"
 #include "platform/TPasswortForm.h"
 #include "worksheet/Arbeitsblatt.h"
@@ -58,23 +58,27 @@ QToolButton *schwebeKnopf(QWidget *eltern, const QString &text, const QString &n
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_qtMeldungen(this), m_qtDialoge(this)
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent)
+    , m_sitzung(QCoreApplication::applicationDirPath())
+    , m_qtMeldungen(this)
+    , m_qtDialoge(this)
 {
     setObjectName(QStringLiteral("Form1"));
-    // step 2 of the start: caption, mode, cursors, start picture, panels
-    // the defaults of the settings and folders exist before anything reads them
-    m_einst = EinstellungenVorgaben(QCoreApplication::applicationDirPath());
-    m_startbild = StartbildErzeugen();
-    m_dok.Basisbild = m_startbild;
-    m_ansicht = std::make_unique<Lernansicht>(m_dok, m_schriftart);
-    m_ansicht->Haken = &StandardTextLayouts();
-    m_ansicht->NummerierungsModus = m_nummerierungsmodus;
+    // step 2 of the start: the session holds the defaults of the settings and
+    // folders, the start picture and the empty document; then menus and panels
+    m_sitzung.MeldungenSetzen(m_meldungen);
+    m_sitzung.DateidialogeSetzen(m_dialoge);
+    m_sitzung.AnzeigeSetzen(this);
     menuesBauen();
     panelsBauen();
-    NeuesDokument(m_dok);
-    m_dok.ZuvorAngezeigtesDokument.clear();
     TitelAnzeigen();
+    ZustandAnzeigen();
     resize(1024, 740);
+    m_uhr = new QTimer(this);
+    m_uhr->setInterval(100);
+    connect(m_uhr, &QTimer::timeout, this, &TForm1::uhrTick);
+    m_uhrStart.start();
     // the dialogs live from start-up to the end, hidden until needed
     m_infoForm = new TInfoForm(*m_meldungen, *m_dialoge, this);
     m_passwortForm = new TPasswortForm(this);
@@ -122,8 +126,6 @@ void TForm1::menuesBauen()
             if (!p.Kurzwahl.isEmpty())
                 a->setShortcut(QKeySequence(p.Kurzwahl));
             a->setCheckable(p.Ankreuzbar);
-            a->setEnabled(p.Verfuegbar);
-            a->setVisible(p.Sichtbar);
             m_aktionen[p.Name] = a;
         }
     };
@@ -153,11 +155,11 @@ void TForm1::menuesBauen()
     verbinden("Drucken1", &TForm1::Drucken1Click);
     connect(Aktion(QStringLiteral("Druckereinrichtung1")), &QAction::triggered, this, [this] { m_drucker->Einrichten(); });
     verbinden("Schiebepuzzle1", &TForm1::Schiebepuzzle1Click);
-    for (const char *option : {"Tonausgabe1", "Namenseingabe1", "Statusinfo1", "UebErgebAnzeigen1", "AutoProtSpeichern1",
-                               "ErgebBestListEintragen1"}) {
-        const QString name = QString::fromLatin1(option);
-        connect(Aktion(name), &QAction::toggled, this, [this, name](bool an) { optionUmschalten(name, an); });
-    }
+    for (const Optionseintrag &o : Optionseintraege())
+        connect(Aktion(QString::fromLatin1(o.Name)), &QAction::toggled, this, [this, feld = o.Feld](bool an) {
+            m_sitzung.Einstellungen().*feld = an;
+            ZustandAnzeigen(); // the status panels follow at once
+        });
     verbinden("AlleAbdecken1", &TForm1::AlleAbdecken1Click);
     connect(Aktion(QStringLiteral("ZeichnungenEntfernen1")), &QAction::triggered, this,
             [this] { m_werkzeugleiste->ZeichnungenEntfernen(); });
@@ -169,11 +171,9 @@ void TForm1::menuesBauen()
     connect(Aktion(QStringLiteral("AbdeckblattAusblenden1")), &QAction::triggered, this,
             [this] { m_lernKartPicImg->AbdeckblattAusblenden(); });
     verbinden("AlleAufdecken1", &TForm1::AlleAufdecken1Click);
-    for (int ebene = 0; ebene < 4; ++ebene) {
-        QAction *a = Aktion(QStringLiteral("Ebene%1Menue").arg(ebene));
-        a->setChecked(true);
-        connect(a, &QAction::toggled, this, [this, ebene](bool an) { EbeneUmschalten(ebene, an); });
-    }
+    for (int ebene = 0; ebene < 4; ++ebene)
+        connect(Aktion(QStringLiteral("Ebene%1Menue").arg(ebene)), &QAction::toggled, this,
+                [this, ebene](bool an) { EbeneUmschalten(ebene, an); });
     const std::pair<const char *, int> nummerierungen[] = {
         {"NummerierungFragezeichen1", numFragezeichen}, {"NummerierungGeordnet1", numGeordnet},
         {"NummerierungZufaellig1", numZufaellig}};
@@ -190,8 +190,9 @@ void TForm1::menuesBauen()
 
 void TForm1::panelsBauen()
 {
-    const QColor leiste = fensterFarbe(m_startbild, 500, 690);
-    const QColor flaeche = fensterFarbe(m_startbild, 500, 10);
+    const QImage startbild = m_sitzung.Startbild();
+    const QColor leiste = fensterFarbe(startbild, 500, 690);
+    const QColor flaeche = fensterFarbe(startbild, 500, 10);
 
     m_lernPan = new QWidget(this);
     m_lernPan->setObjectName(QStringLiteral("LernPan"));
@@ -211,9 +212,9 @@ void TForm1::panelsBauen()
     m_individualKnopf->setEnabled(false); // the exercise run comes later
     m_lernansichtKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Lernansicht"), QStringLiteral("LernansichtBtn"));
     connect(m_lernansichtKnopf, &QToolButton::clicked, this, [this] {
-        if (m_ansichtsmodus != modusLernansicht && UebungAbbrechenErlaubt())
+        if (m_sitzung.Modus() != modusLernansicht && UebungAbbrechenErlaubt())
             LernansichtAktivieren();
-        ModusAnzeigen();
+        ZustandAnzeigen();
     });
     m_netzKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Netz-Übung teilnehmen"), QStringLiteral("NetzBtn"));
     m_netzKnopf->setEnabled(false);
@@ -278,12 +279,14 @@ void TForm1::panelsBauen()
     m_lernKartPan->setPalette(bildFarben);
     auto *stapel = new QGridLayout(m_lernKartPan);
     stapel->setContentsMargins(0, 0, 0, 0);
-    m_lernKartPicImg = new TLernbild(*m_ansicht, m_lernKartPan);
-    connect(m_lernKartPicImg, &TLernbild::GroesseGeaendert, this, [this] {
+    m_lernKartPicImg = new TLernbild(m_sitzung, m_lernKartPan);
+    connect(m_lernKartPicImg, &TLernbild::GroesseGeaendert, this, [this](QSize groesse) {
+        m_sitzung.Ansicht().Ansichtsgroesse = groesse.expandedTo(QSize(16, 16));
         if (!m_ersteAktivierung && !m_beendet && m_layoutAktiv)
             lernbildZeigen();
     });
     connect(m_lernKartPicImg, &TLernbild::ObjektAktivieren, this, &TForm1::ObjektAktivieren);
+    connect(m_lernKartPicImg, &TLernbild::LaufBeendet, this, &TForm1::LernansichtAktivieren);
     m_startInfoPan = new QLabel(m_lernKartPan);
     m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
     m_startInfoPan->setAlignment(Qt::AlignCenter);
@@ -301,12 +304,9 @@ void TForm1::panelsBauen()
     uebungsRand->setContentsMargins(9, 8, 8, 8);
     m_puzzle = new TSchiebepuzzle(*m_meldungen, m_uebungPan);
     m_puzzle->StatusPanelSetzen(m_puzzleStatusPan);
-    m_puzzle->hide();
+    m_puzzle->UhrSetzen([this] { return m_uhrStart.elapsed(); });
     uebungsRand->addWidget(m_puzzle);
     connect(m_puzzle, &TSchiebepuzzle::PuzzleGeloest, this, &TForm1::LernansichtAktivieren);
-    m_uhr = new QTimer(this);
-    m_uhr->setInterval(100);
-    connect(m_uhr, &QTimer::timeout, m_puzzle, &TSchiebepuzzle::UhrTick);
     m_gesperrtPan = new QLabel(QStringLiteral("Lernansicht gesperrt"), m_lernKartPan);
     m_gesperrtPan->setObjectName(QStringLiteral("LernansichtGesperrtPan"));
     m_gesperrtPan->setAlignment(Qt::AlignCenter);
@@ -322,14 +322,12 @@ void TForm1::panelsBauen()
     auto *werkzeuge = new QWidget(m_werkzeugBox);
     auto *werkzeugSpalte = new QVBoxLayout(werkzeuge);
     werkzeugSpalte->setContentsMargins(0, 0, 0, 0);
-    m_werkzeugleiste = new TWerkzeugleiste(*m_lernKartPicImg, *m_meldungen, *m_dialoge, m_einst.Symbolstempel, werkzeuge);
+    m_werkzeugleiste = new TWerkzeugleiste(*m_lernKartPicImg, *m_meldungen, *m_dialoge,
+                                           m_sitzung.Einstellungen().Symbolstempel, werkzeuge);
     werkzeugSpalte->addWidget(m_werkzeugleiste);
-    connect(m_werkzeugleiste, &TWerkzeugleiste::ZoomGeaendert, this, &TForm1::menueHaekchenSetzen);
-    connect(m_werkzeugleiste, &TWerkzeugleiste::NummerierungGeaendert, this, [this](int modus) {
-        m_nummerierungsmodus = modus;
-        menueHaekchenSetzen();
-    });
-    connect(m_werkzeugleiste, &TWerkzeugleiste::EbenenGeaendert, this, &TForm1::menueHaekchenSetzen);
+    for (auto signal : {&TWerkzeugleiste::ZoomGeaendert, &TWerkzeugleiste::NummerierungGeaendert})
+        connect(m_werkzeugleiste, signal, this, &TForm1::ZustandAnzeigen);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::EbenenGeaendert, this, &TForm1::ZustandAnzeigen);
     connect(m_werkzeugleiste, &TWerkzeugleiste::DruckenAngefordert, this, &TForm1::Drucken1Click);
     connect(m_werkzeugleiste, &TWerkzeugleiste::ArbeitsblattAngefordert, this, &TForm1::ArbeitsblattErstellen1Click);
     werkzeugSpalte->addStretch(1);
@@ -359,19 +357,19 @@ void TForm1::panelsBauen()
 void TForm1::verknuepfungsKnoepfeAktualisieren()
 {
     for (int i = 0; i < kVerknuepfungsAnzahl; ++i) {
-        const VerknuepfungTyp &v = m_einst.Verknuepfungen.Felder[size_t(i)];
+        const VerknuepfungTyp &v = m_sitzung.Einstellungen().Verknuepfungen.Felder[size_t(i)];
         m_verknuepfungsKnoepfe[size_t(i)]->setText(v.Name);
         m_verknuepfungsKnoepfe[size_t(i)]->setToolTip(v.Hinweis);
     }
     QToolButton *tastatur = m_verknuepfungsKnoepfe[kVerknuepfungsAnzahl];
     tastatur->setText(QString(QChar(0x2328))); // keyboard symbol
-    tastatur->setToolTip(m_einst.Verknuepfungen.TastaturHinweis);
+    tastatur->setToolTip(m_sitzung.Einstellungen().Verknuepfungen.TastaturHinweis);
 }
 
 void TForm1::verknuepfungGeklickt(int index, Qt::MouseButton knopf)
 {
-    const QString programm = index < kVerknuepfungsAnzahl ? m_einst.Verknuepfungen.Felder[size_t(index)].Datei
-                                                          : m_einst.Verknuepfungen.TastaturDatei;
+    const VerknuepfungsfelderTyp &v = m_sitzung.Einstellungen().Verknuepfungen;
+    const QString programm = index < kVerknuepfungsAnzahl ? v.Felder[size_t(index)].Datei : v.TastaturDatei;
     if (VerknuepfungKlickAuswerten(programm, knopf) == VerknuepfungsKlick::Oeffnen)
         VerknuepfungOeffnen(programm, *m_oeffner, *m_meldungen);
     else
@@ -380,103 +378,37 @@ void TForm1::verknuepfungGeklickt(int index, Qt::MouseButton knopf)
 
 void TForm1::Dateiordner1Click()
 {
-    TDateiordnerForm::Ausfuehren(this, m_einst.Ordner, *m_meldungen);
+    TDateiordnerForm::Ausfuehren(this, m_sitzung.Einstellungen().Ordner, *m_meldungen);
 }
 
 void TForm1::Verknuepfungsfelder1Click()
 {
-    if (TVerknuepfungsfelderForm::Ausfuehren(this, m_einst.Verknuepfungen, *m_meldungen))
+    if (TVerknuepfungsfelderForm::Ausfuehren(this, m_sitzung.Einstellungen().Verknuepfungen, *m_meldungen))
         verknuepfungsKnoepfeAktualisieren();
 }
 
 void TForm1::Schiebepuzzle1Click()
 {
-    if (!SchiebepuzzleStartErlaubt(m_ansichtsmodus != modusLernansicht, m_dok.ObjekteditorOffen, *m_meldungen))
+    if (!SchiebepuzzleStartErlaubt(m_sitzung.Modus() != modusLernansicht, m_sitzung.Dok().ObjekteditorOffen,
+                                   *m_meldungen))
         return;
-    m_individualKnopf->setChecked(true);
-    if (m_puzzleOptForm->exec() != QDialog::Accepted) {
-        m_individualKnopf->setChecked(false);
+    m_startDialogOffen = true;
+    ZustandAnzeigen();
+    const bool starten = m_puzzleOptForm->exec() == QDialog::Accepted;
+    m_startDialogOffen = false;
+    ZustandAnzeigen();
+    if (!starten)
         return;
-    }
-    // the tiles are cut from the page as the learning view shows it
-    const QImage bild = m_ansicht->PageBitmap;
-    m_ansichtsmodus = modusSchiebepuzzle;
-    m_lernKartPicImg->hide();
-    m_startInfoPan->hide();
-    m_infoForm->hide();
-    m_werkzeugBox->hide();
-    ModusAnzeigen();
-    m_uebungPan->show();
-    m_puzzle->show();
-    m_lernKartPan->layout()->activate();
-    m_uebungPan->layout()->activate();
-    if (!m_puzzle->Starten(bild, m_puzzleOptForm->Teile(), m_puzzleOptForm->NurNachbarn())) {
-        LernansichtAktivieren();
-        return;
-    }
-    m_uhr->start();
-}
-
-void TForm1::optionUmschalten(const QString &name, bool an)
-{
-    if (name == QLatin1String("Tonausgabe1"))
-        m_einst.Sound = an;
-    else if (name == QLatin1String("Namenseingabe1"))
-        m_einst.UebNameEingabe = an;
-    else if (name == QLatin1String("Statusinfo1")) {
-        m_einst.UebStatusInfo = an;
-        m_statusinfo = an;
-        ModusAnzeigen(); // takes effect at once
-    } else if (name == QLatin1String("UebErgebAnzeigen1"))
-        m_einst.UebErgebAnzeigen = an;
-    else if (name == QLatin1String("AutoProtSpeichern1"))
-        m_einst.AutoProtSpeichern = an;
-    else if (name == QLatin1String("ErgebBestListEintragen1"))
-        m_einst.ErgebBestListEintragen = an;
-}
-
-void TForm1::einstellungenAnwenden()
-{
-    const std::pair<const char *, bool> optionen[] = {
-        {"Tonausgabe1", m_einst.Sound},
-        {"Namenseingabe1", m_einst.UebNameEingabe},
-        {"Statusinfo1", m_einst.UebStatusInfo},
-        {"UebErgebAnzeigen1", m_einst.UebErgebAnzeigen},
-        {"AutoProtSpeichern1", m_einst.AutoProtSpeichern},
-        {"ErgebBestListEintragen1", m_einst.ErgebBestListEintragen},
-    };
-    for (const auto &[name, an] : optionen) {
-        QAction *a = Aktion(QString::fromLatin1(name));
-        const QSignalBlocker sperre(a);
-        a->setChecked(an);
-    }
-    // the central configuration can lock options against change
-    const AenderbarTyp &ae = m_einst.Aenderbar;
-    Aktion(QStringLiteral("Namenseingabe1"))->setEnabled(ae.Namenseingabe);
-    Aktion(QStringLiteral("Statusinfo1"))->setEnabled(ae.Statusinfo);
-    Aktion(QStringLiteral("AutoProtSpeichern1"))->setEnabled(ae.ProtokollAutospeichern);
-    Aktion(QStringLiteral("ErgebBestListEintragen1"))->setEnabled(ae.BestenlisteAutoeintrag);
-    Aktion(QStringLiteral("UebErgebAnzeigen1"))->setEnabled(ae.UebungsergebnisAnzeigen);
-    const MenuePunkt *protokoll = MenuePunktSuchen(QStringLiteral("ProtokollLetzteUebung1"));
-    Aktion(QStringLiteral("ProtokollLetzteUebung1"))->setEnabled(protokoll->Verfuegbar && ae.ProtokollderletztenUebung);
-    m_notenskalaAenderbar = ae.Notenskala;
-    m_statusinfo = m_einst.UebStatusInfo;
-    m_werkzeugposition = m_einst.WerkzeugPos;
-    m_schriftart = m_einst.Schriftart;
-    m_ansicht->Schriftart = m_schriftart;
-    m_dok.Vorgaben = m_einst.Seite;
-    verknuepfungsKnoepfeAktualisieren();
-}
-
-void TForm1::einstellungenEinsammeln()
-{
-    m_einst.Schriftart = m_schriftart;
-    m_einst.WerkzeugPos = m_werkzeugposition;
+    // the tiles are cut from the page as the learning view shows it; the
+    // session runs the puzzle, ModusGewechselt shows it
+    if (std::unique_ptr<Puzzlelauf> lauf = m_puzzle->LaufBauen(m_sitzung.Ansicht().PageBitmap,
+                                                               m_puzzleOptForm->Teile(), m_puzzleOptForm->NurNachbarn()))
+        m_sitzung.LaufStarten(std::move(lauf));
 }
 
 void TForm1::werkzeugleisteAnordnen()
 {
-    const bool offen = m_werkzeugleisteOffen != 0;
+    const bool offen = m_sitzung.WerkzeugleisteOffen();
     // the toolbar itself is 118 pixels wide; the box adds room for its scroll bar
     const int rand = m_werkzeugBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_werkzeugBox->frameWidth();
     m_werkzeugBox->setFixedWidth(offen ? 118 + rand : 0);
@@ -484,77 +416,100 @@ void TForm1::werkzeugleisteAnordnen()
     auto *zeile = static_cast<QHBoxLayout *>(m_werkzeugBox->parentWidget()->layout());
     zeile->removeWidget(m_werkzeugBox);
     zeile->removeWidget(m_lernKartPan);
-    if (m_werkzeugposition == 0) {
+    if (m_sitzung.Einstellungen().WerkzeugPos == 0) {
         zeile->addWidget(m_lernKartPan, 1);
         zeile->addWidget(m_werkzeugBox);
     } else {
         zeile->addWidget(m_werkzeugBox);
         zeile->addWidget(m_lernKartPan, 1);
     }
-    // the arrow points where the toolbar goes when the button is pressed
-    const bool rechts = m_werkzeugposition == 0;
-    m_klappKnopf->setText(offen == rechts ? QStringLiteral(">") : QStringLiteral("<"));
-    m_klappKnopf->setToolTip(offen ? QStringLiteral("Werkzeugleiste zuklappen") : QStringLiteral("Werkzeugleiste aufklappen"));
-    if (QAction *a = Aktion(QStringLiteral("WerkzeugleisteKlappen1")))
-        a->setText(offen ? QStringLiteral("Werkzeugleiste zu&klappen") : QStringLiteral("Werkzeugleiste auf&klappen"));
-    if (QAction *a = Aktion(QStringLiteral("WerkzeugleisteLinks1")))
-        a->setChecked(!rechts);
-    if (QAction *a = Aktion(QStringLiteral("WerkzeugleisteRechts1")))
-        a->setChecked(rechts);
+    ZustandAnzeigen();
 }
 
-void TForm1::ModusAnzeigen()
+void TForm1::ZustandAnzeigen()
 {
-    ModusEingaben e;
-    e.Ansichtsmodus = m_ansichtsmodus;
-    e.UebArt = m_uebArt;
-    e.StatusinfoAnzeigen = m_statusinfo;
-    e.NotenskalaAenderbar = m_notenskalaAenderbar;
-    e.UebEinstSpeichern = m_dok.Kopf.UebEinstSpeichern;
-    e.LernansichtSperren = m_dok.Kopf.LernansichtSperren;
-    e.ArbeitsblattSperren = m_dok.Kopf.ArbeitsblattSperren;
-    const ModusAnzeige a = ModusAnzeigeBerechnen(e);
-    for (const auto &[name, aktiv] : a.Aktiv) {
-        if (QAction *act = Aktion(name))
-            act->setEnabled(aktiv);
-        else if (QMenu *m = Menue(name))
-            m->setEnabled(aktiv);
+    MenueEingaben eingaben = m_sitzung.MenueEingabenErmitteln();
+    eingaben.StartDialogOffen = m_startDialogOffen;
+    const MenueZustand z = MenueZustandBerechnen(eingaben);
+    for (const auto &[name, e] : z.Eintraege) {
+        if (QAction *a = Aktion(name)) {
+            // the state is shown, not a command: no toggled signal goes out
+            const QSignalBlocker sperre(a);
+            a->setEnabled(e.Aktiv);
+            a->setVisible(e.Sichtbar);
+            if (a->isCheckable())
+                a->setChecked(e.Angekreuzt);
+            if (a->text() != e.Text)
+                a->setText(e.Text);
+        } else if (QMenu *m = Menue(name)) {
+            m->setEnabled(e.Aktiv);
+            m->menuAction()->setVisible(e.Sichtbar);
+        }
     }
-    m_titelPan->setVisible(a.TitelPanSichtbar);
-    m_uebStatusPan->setVisible(a.UebStatusSichtbar);
-    m_serieStatusPan->setVisible(a.SerieStatusSichtbar);
-    m_puzzleStatusPan->setVisible(a.PuzzleStatusSichtbar);
-    m_gesperrtPan->setVisible(a.LernansichtGesperrtSichtbar);
-    m_lernansichtKnopf->setChecked(a.LernansichtGedrueckt);
-    m_individualKnopf->setChecked(a.IndividualGedrueckt);
-    m_netzKnopf->setChecked(a.NetzGedrueckt);
-    m_lernansichtKnopf->setText(a.LernansichtKnopfText);
+    m_titelPan->setVisible(z.TitelPanSichtbar);
+    m_uebStatusPan->setVisible(z.UebStatusSichtbar);
+    m_serieStatusPan->setVisible(z.SerieStatusSichtbar);
+    m_puzzleStatusPan->setVisible(z.PuzzleStatusSichtbar);
+    m_gesperrtPan->setVisible(z.LernansichtGesperrtSichtbar);
+    m_lernKartPicImg->setVisible(z.LernbildSichtbar);
+    m_werkzeugBox->setVisible(z.WerkzeugleisteSichtbar);
+    m_uebungPan->setVisible(z.UebungPanSichtbar);
+    m_startInfoPan->setVisible(z.StartInfoSichtbar);
+    m_lernansichtKnopf->setChecked(z.LernansichtGedrueckt);
+    m_individualKnopf->setChecked(z.IndividualGedrueckt);
+    m_netzKnopf->setChecked(z.NetzGedrueckt);
+    m_lernansichtKnopf->setText(z.LernansichtKnopfText);
+    m_klappKnopf->setText(z.KlappKnopfText);
+    m_klappKnopf->setToolTip(z.KlappKnopfHinweis);
 }
 
 void TForm1::LernansichtAktivieren()
 {
-    m_uhr->stop();
-    m_puzzle->Beenden();
-    m_puzzle->hide();
-    m_lernKartPicImg->show();
-    m_werkzeugBox->show();
-    m_ansichtsmodus = modusLernansicht;
-    ModusAnzeigen();
-    m_uebungPan->hide();
-    werkzeugleisteAnordnen();
-    lernbildZeigen();
+    // the session leaves a run, switches to mode 2 and rebuilds the view;
+    // ModusGewechselt arranges the window
+    m_sitzung.LernansichtAktivieren();
+}
+
+void TForm1::ModusGewechselt()
+{
+    Ansichtslauf *lauf = m_sitzung.Lauf();
+    auto *puzzle = dynamic_cast<Puzzlelauf *>(lauf);
+    if (!puzzle)
+        m_puzzle->Beenden(); // the board lets go of a run that is gone
+    if (lauf)
+        m_infoForm->hide();
+    werkzeugleisteAnordnen(); // and the panels with it (ZustandAnzeigen)
+    m_lernKartPicImg->EingabeGewechselt();
+    m_werkzeugleiste->ZustandAnzeigen();
+    if (puzzle) {
+        // the board is sized to the panel as laid out now
+        m_lernKartPan->layout()->activate();
+        m_uebungPan->layout()->activate();
+        m_puzzle->Zeigen(*puzzle);
+    }
+    if (lauf)
+        m_uhr->start();
+    else
+        m_uhr->stop();
+}
+
+void TForm1::uhrTick()
+{
+    const Eingabereaktion r = m_sitzung.Takt(m_uhrStart.elapsed());
+    if (r.Neuzeichnen) {
+        m_lernKartPicImg->Aktualisieren();
+        m_puzzle->StatusAktualisieren();
+    }
+    if (r.LaufEnde)
+        LernansichtAktivieren();
 }
 
 void TForm1::TitelAnzeigen()
 {
-    setWindowTitle(FensterTitel(m_dok.Kopf.Dateiname));
-    m_titelLabel->setText(TitelLabelText(m_dok.Bibliotheksindex, m_dok.Kopf.titel, m_titelVerborgen));
+    const Dokument &dok = m_sitzung.Dok();
+    setWindowTitle(FensterTitel(dok.Kopf.Dateiname));
+    m_titelLabel->setText(TitelLabelText(dok.Bibliotheksindex, dok.Kopf.titel, m_titelVerborgen));
     m_titelLabel->setToolTip(m_titelVerborgen ? QStringLiteral("Titel anzeigen") : QStringLiteral("Titel verbergen"));
-}
-
-bool TForm1::UebungAbbrechenErlaubt()
-{
-    return kalumo::UebungAbbrechenErlaubt({m_ansichtsmodus, true}, *m_meldungen);
 }
 
 void TForm1::ErsteAktivierungAusfuehren()
@@ -564,103 +519,57 @@ void TForm1::ErsteAktivierungAusfuehren()
     m_ersteAktivierung = false;
 
     // user settings, then the central configuration, which wins
-    if (!m_speicher) {
-        m_eigenerSpeicher = std::make_unique<IniEinstellungsspeicher>();
-        m_speicher = m_eigenerSpeicher.get();
-    }
-    ArbeitsordnerAnlegen(m_einst.Ordner);
-    EinstellungenLaden(*m_speicher, m_einst);
-    if (!m_zentraleKonfigurationGesetzt)
-        m_zentraleKonfiguration = ZentraleKonfigurationFinden(QCoreApplication::applicationDirPath());
-    if (!m_zentraleKonfiguration.isEmpty())
-        ZentraleKonfigurationLaden(m_zentraleKonfiguration, m_einst);
-    einstellungenAnwenden();
+    m_sitzung.EinstellungenLaden();
+    verknuepfungsKnoepfeAktualisieren();
 
-    ModusAnzeigen();
     ZoomstufeSetzen(0);
     NummerierungSetzen(numGeordnet);
     LernansichtAktivieren();
 
     const Startargumente a = KommandozeileAuswerten(m_argumente);
-    if (!a.Startordner.isEmpty())
-        m_startordner = a.Startordner;
-    else if (!m_einst.Themenordner.isEmpty())
-        m_startordner = MitTrennzeichen(m_einst.Themenordner);
-    else
-        m_startordner = m_einst.Ordner.Start;
-    m_einst.Ordner.Start = m_startordner;
-    if (!a.Paket.isEmpty()) {
-        m_meldungen->Information(QStringLiteral("Übungs-Serien können in dieser Programmversion noch nicht "
-                                                "ausgeführt werden."));
-    } else if (!a.Startdokument.isEmpty()) {
-        if (DokumentLesen(m_dok, *this, a.Startdokument, true))
-            m_startdokument = a.Startdokument;
-    }
-    m_dok.Bibliotheksordner = m_startordner;
+    m_sitzung.KommandozeileAusfuehren(a);
     m_startInfoPan->setText(StartseitenText());
     TitelAnzeigen();
     lernbildZeigen();
     if (a.Vorschau) {
         // a preview run is unattended: it ends without the end dialog
         m_vorschauLauf = true;
-        vorschauSchreiben(a);
+        lernbildZeigen();
+        m_sitzung.VorschauSchreiben(a.VorschauDatei, a.VorschauHoehe);
         QTimer::singleShot(0, this, &QWidget::close);
     }
 }
 
 void TForm1::lernbildZeigen()
 {
-    const bool offen = !m_dok.Kopf.Dateiname.isEmpty();
-    m_startInfoPan->setVisible(!offen);
     // the base image is always there: the start picture while no document is open
-    m_ansicht->Schriftart = m_schriftart;
-    m_ansicht->Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
-    m_lernKartPicImg->Logik().Neuaufbau();
+    m_sitzung.Ansicht().Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
+    m_sitzung.Neuaufbau();
     m_lernKartPicImg->Aktualisieren();
     m_werkzeugleiste->ZustandAnzeigen();
-}
-
-void TForm1::menueHaekchenSetzen()
-{
-    const Lernansicht &a = *m_ansicht;
-    const bool ebenen[] = {a.Ebene0Check, a.Ebene1Check, a.Ebene2Check, a.Ebene3Check};
-    for (int ebene = 0; ebene < 4; ++ebene) {
-        QAction *act = Aktion(QStringLiteral("Ebene%1Menue").arg(ebene));
-        const QSignalBlocker sperre(act);
-        act->setChecked(ebenen[ebene]);
-    }
-    Aktion(QStringLiteral("NummerierungFragezeichen1"))->setChecked(a.NummerierungsModus == numFragezeichen);
-    Aktion(QStringLiteral("NummerierungGeordnet1"))->setChecked(a.NummerierungsModus == numGeordnet);
-    Aktion(QStringLiteral("NummerierungZufaellig1"))->setChecked(a.NummerierungsModus == numZufaellig);
-    Aktion(QStringLiteral("Zoom100"))->setChecked(a.ZoomStufe == 0);
-    Aktion(QStringLiteral("Zoom150"))->setChecked(a.ZoomStufe == 2);
-    Aktion(QStringLiteral("Zoom200"))->setChecked(a.ZoomStufe == 4);
 }
 
 void TForm1::EbeneUmschalten(int ebene, bool sichtbar)
 {
     m_werkzeugleiste->EbeneSchalten(ebene, sichtbar);
-    menueHaekchenSetzen();
 }
 
 void TForm1::NummerierungSetzen(int modus)
 {
-    m_nummerierungsmodus = modus;
     m_werkzeugleiste->NummerierungWaehlen(modus);
-    menueHaekchenSetzen();
 }
 
 void TForm1::ZoomstufeSetzen(int stufe)
 {
     m_werkzeugleiste->ZoomWaehlen(std::clamp(stufe, 0, 4));
-    menueHaekchenSetzen();
 }
 
 void TForm1::ObjektAktivieren(int index)
 {
-    if (index < 0 || index >= int(m_dok.Objekte.size()))
+    const auto &objekte = m_sitzung.Dok().Objekte;
+    if (index < 0 || index >= int(objekte.size()))
         return;
-    if (m_dok.Objekte[size_t(index)].Typ == objInfopunkt) {
+    if (objekte[size_t(index)].Typ == objInfopunkt) {
         ShowInfoText(index);
         return;
     }
@@ -672,6 +581,7 @@ void TForm1::ObjektAktivieren(int index)
 void TForm1::MeldungenSetzen(Meldungen *m)
 {
     m_meldungen = m;
+    m_sitzung.MeldungenSetzen(m);
     m_infoForm->MeldungenSetzen(m);
     m_werkzeugleiste->MeldungenSetzen(m);
     m_puzzle->MeldungenSetzen(m);
@@ -680,20 +590,23 @@ void TForm1::MeldungenSetzen(Meldungen *m)
 void TForm1::DateidialogeSetzen(Dateidialoge *d)
 {
     m_dialoge = d;
+    m_sitzung.DateidialogeSetzen(d);
     m_infoForm->DateidialogeSetzen(d);
     m_werkzeugleiste->DateidialogeSetzen(d);
 }
 
 void TForm1::ShowInfoText(int index)
 {
-    if (index < 0 || index >= int(m_dok.Objekte.size()))
+    const auto &objekte = m_sitzung.Dok().Objekte;
+    if (index < 0 || index >= int(objekte.size()))
         return;
-    const ObjDataTyp &o = m_dok.Objekte[size_t(index)];
+    const ObjDataTyp &o = objekte[size_t(index)];
     Passwortabfrage &abfrage = m_passwortabfrage ? *m_passwortabfrage : *m_passwortForm;
     if (!PunktPasswortPruefen(o.BildKenn, abfrage, *m_meldungen))
         return;
+    // the window sets the text again whenever its width changes: in the document font of that moment
     m_infoForm->Anzeigen(o.Cap, StripStyleTags(o.Cap), [this](QImage &ziel, const QString &text) {
-        return InfotextSetzen(ziel, text, m_schriftart);
+        return InfotextSetzen(ziel, text, m_sitzung.Schriftart());
     }, frameGeometry());
 }
 
@@ -707,41 +620,27 @@ void TForm1::AlleAufdecken1Click()
     m_werkzeugleiste->AlleAufdecken();
 }
 
-void TForm1::vorschauSchreiben(const Startargumente &a)
-{
-    // the learning picture as it is shown, scaled to the requested height
-    lernbildZeigen();
-    const QImage &bild = m_ansicht->ViewBitmap;
-    if (bild.isNull() || bild.height() <= 0)
-        return;
-    const int h = a.VorschauHoehe;
-    const int w = std::max(1, int(std::lround(double(bild.width()) / bild.height() * h)));
-    if (!bild.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(a.VorschauDatei))
-        m_meldungen->Fehler(QStringLiteral("Die Datei \"") + a.VorschauDatei
-                            + QStringLiteral("\" kann nicht geschrieben werden."));
-}
-
 void TForm1::Oeffnen1Click()
 {
-    BefehlOeffnen(m_dok, *this);
-    ModusAnzeigen();
+    m_sitzung.Oeffnen();
+    ZustandAnzeigen();
     lernbildZeigen();
 }
 
 void TForm1::Speichern1Click()
 {
-    BefehlSpeichern(m_dok, *this);
+    m_sitzung.Speichern();
 }
 
 void TForm1::SpeichernUnter1Click()
 {
-    BefehlSpeichernUnter(m_dok, *this);
+    m_sitzung.SpeichernUnter();
 }
 
 void TForm1::Schliessen1Click()
 {
-    BefehlSchliessen(m_dok, *this);
-    ModusAnzeigen();
+    m_sitzung.Schliessen();
+    ZustandAnzeigen();
     lernbildZeigen();
 }
 
@@ -774,14 +673,14 @@ void TForm1::Minimieren1Click()
 
 void TForm1::WerkzeugleisteKlappen1Click()
 {
-    m_werkzeugleisteOffen = m_werkzeugleisteOffen ? 0 : 1;
+    m_sitzung.WerkzeugleisteOffenSetzen(!m_sitzung.WerkzeugleisteOffen());
     werkzeugleisteAnordnen();
     lernbildZeigen();
 }
 
 void TForm1::WerkzeugpositionSetzen(int position)
 {
-    m_werkzeugposition = position;
+    m_sitzung.Einstellungen().WerkzeugPos = position;
     werkzeugleisteAnordnen();
     lernbildZeigen();
 }
@@ -801,40 +700,19 @@ void TForm1::Sanduhr(bool an)
         QApplication::restoreOverrideCursor();
 }
 
-void TForm1::LayoutsNeuAufbauen(Dokument &)
+void TForm1::DokumentGelesen(bool alsAktuell)
 {
-    m_ansicht->Schriftart = m_schriftart;
-    m_ansicht->Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
-    TextLayoutsNeuAufbauen(*m_ansicht);
-}
-
-void TForm1::NachDemLesen(Dokument &, bool alsAktuell)
-{
-    // zoom 100 %, window at the top, the current numbering applied anew
-    m_ansicht->NeuesDokumentAnzeigen();
-    m_ansicht->AssignNumbers(m_nummerierungsmodus, false);
+    // zoom 100 % (the session reset the view): toolbar, picture and menus follow
+    Q_UNUSED(alsAktuell)
     ZoomstufeSetzen(0);
-    if (alsAktuell)
-        m_startInfoPan->hide();
+    ZustandAnzeigen();
     TitelAnzeigen();
 }
 
-void TForm1::NachDemSchliessen(Dokument &)
+void TForm1::DokumentGeschlossen()
 {
-    m_ansicht->NeuesDokumentAnzeigen();
-    m_startInfoPan->show();
+    ZustandAnzeigen();
     TitelAnzeigen();
-}
-
-QString TForm1::OeffnenDialog(const QString &startOrdner)
-{
-    return m_dialoge->Oeffnen(QString::fromUtf8(kOeffnenTitel), startOrdner, DokumentDateifilter());
-}
-
-QString TForm1::SpeichernDialog(const QString &startOrdner, const QString &vorschlag)
-{
-    return m_dialoge->Speichern(QString::fromUtf8(kSpeichernTitel), startOrdner, DokumentDateifilter(), vorschlag,
-                                QStringLiteral("kal"));
 }
 
 void TForm1::tasteAusfuehren(TastenAktion aktion)
@@ -845,12 +723,15 @@ void TForm1::tasteAusfuehren(TastenAktion aktion)
         move(0, 0);
         resize(1076, 780);
         break;
-    case TastenAktion::ErsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 2); break;
-    case TastenAktion::LetzteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 3); break;
-    case TastenAktion::VorherigeFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf); break;
-    case TastenAktion::NaechsteFrage: m_lernKartPicImg->Logik().FrageWechseln(objNavKnopf + 1); break;
-    case TastenAktion::ZoomHinein: ZoomstufeSetzen(m_ansicht->ZoomStufe + 1); break;
-    case TastenAktion::ZoomHeraus: ZoomstufeSetzen(m_ansicht->ZoomStufe - 1); break;
+    case TastenAktion::ErsteFrage:
+    case TastenAktion::LetzteFrage:
+    case TastenAktion::VorherigeFrage:
+    case TastenAktion::NaechsteFrage:
+        if (m_sitzung.Lerninteraktion().FrageWechseln(FrageKnopf(aktion)))
+            m_lernKartPicImg->Aktualisieren();
+        break;
+    case TastenAktion::ZoomHinein: ZoomstufeSetzen(m_sitzung.Ansicht().ZoomStufe + 1); break;
+    case TastenAktion::ZoomHeraus: ZoomstufeSetzen(m_sitzung.Ansicht().ZoomStufe - 1); break;
     case TastenAktion::Keine: break;
     }
 }
@@ -873,11 +754,11 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *e)
         auto *w = qobject_cast<QWidget *>(objekt);
         if (w && w->window() == this) {
             auto *taste = static_cast<QKeyEvent *>(e);
+            const Dokument &dok = m_sitzung.Dok();
             const TastenAktion a = TasteAuswerten(taste->key(), int(taste->modifiers()),
-                                                  {m_dok.Kopf.DokTyp, m_dok.Kopf.AnzFrageNummern, m_dok.ObjekteditorOffen});
-            // the puzzle keeps the arrow keys for its tiles
-            const bool fuerPuzzle = m_ansichtsmodus == modusSchiebepuzzle && a != TastenAktion::FensterZuruecksetzen;
-            if (a != TastenAktion::Keine && !fuerPuzzle) {
+                                                  {dok.Kopf.DokTyp, dok.Kopf.AnzFrageNummern, dok.ObjekteditorOffen,
+                                                   m_sitzung.Modus()});
+            if (a != TastenAktion::Keine) {
                 tasteAusfuehren(a);
                 return true;
             }
@@ -909,44 +790,13 @@ void TForm1::resizeEvent(QResizeEvent *e)
     lernbildZeigen();
 }
 
-namespace {
-
-class Schliessfolge : public SchliessSchritte
-{
-public:
-    Schliessfolge(TForm1 &f, Dokument &d, DokumentDienste &dienste, Meldungen &m, bool ohneEndfrage)
-        : m_f(f), m_d(d), m_dienste(dienste), m_m(m), m_ohneEndfrage(ohneEndfrage)
-    {
-    }
-    bool UebungAbbrechenErlaubt() override { return m_f.UebungAbbrechenErlaubt(); }
-    bool AenderungenSpeichernFragen() override { return kalumo::AenderungenSpeichernFragen(m_d, m_dienste); }
-    bool BeendenBestaetigen() override
-    {
-        if (m_ohneEndfrage)
-            return true;
-        return m_m.EigeneFrage(QString::fromUtf8(kBeendenTitel), QString::fromUtf8(kBeendenFrage),
-                               QString::fromUtf8(kBeendenJa), QString::fromUtf8(kBeendenNein))
-            == Antwort::Ja;
-    }
-
-private:
-    TForm1 &m_f;
-    Dokument &m_d;
-    DokumentDienste &m_dienste;
-    Meldungen &m_m;
-    bool m_ohneEndfrage;
-};
-
-} // namespace
-
 void TForm1::closeEvent(QCloseEvent *e)
 {
     if (m_beendet) {
         e->accept();
         return;
     }
-    Schliessfolge folge(*this, m_dok, *this, *m_meldungen, m_vorschauLauf);
-    if (!SchliessenErlaubt(folge)) {
+    if (!m_sitzung.SchliessenErlaubt(m_vorschauLauf)) {
         e->ignore();
         return;
     }
@@ -957,37 +807,24 @@ void TForm1::closeEvent(QCloseEvent *e)
 void TForm1::abbauen()
 {
     m_beendet = true;
+    m_uhr->stop();
     // the settings are written once, at the end of a run the user confirmed
-    if (!m_einstellungenGeschrieben && m_speicher) {
-        m_einstellungenGeschrieben = true;
-        einstellungenEinsammeln();
-        EinstellungenSpeichern(*m_speicher, m_einst);
-    }
-}
-
-void TForm1::ArbeitsblattGelesen(const QString *einstellungen, const QString &)
-{
-    if (einstellungen)
-        ArbeitsblattEinstellungenLesen(*einstellungen, m_arbeitsblatt);
-}
-
-QString TForm1::ArbeitsblattZumSpeichern(const HeaderDataTyp &) const
-{
-    return ArbeitsblattEinstellungenText(m_arbeitsblatt);
+    m_sitzung.EinstellungenSpeichern();
 }
 
 void TForm1::ArbeitsblattErstellen1Click()
 {
-    if (m_ansichtsmodus != modusLernansicht)
+    if (m_sitzung.Modus() != modusLernansicht)
         return;
+    Lernansicht &ansicht = m_sitzung.Ansicht();
     ArbeitsblattQuelle quelle;
-    quelle.Schriftart = m_schriftart;
-    quelle.Lernbild = AktuellesLernbild(*m_ansicht);
-    quelle.Ebenen = {m_ansicht->Ebene0Check, m_ansicht->Ebene1Check, m_ansicht->Ebene2Check, m_ansicht->Ebene3Check};
+    quelle.Schriftart = m_sitzung.Schriftart();
+    quelle.Lernbild = AktuellesLernbild(ansicht);
+    quelle.Ebenen = {ansicht.Ebene0Check, ansicht.Ebene1Check, ansicht.Ebene2Check, ansicht.Ebene3Check};
     quelle.Saat = QRandomGenerator::global()->generate();
-    TArbeitsblattForm::Zeigen(m_arbeitsblattForm, this, m_dok, quelle, m_arbeitsblatt, *m_meldungen, *m_dialoge,
+    TArbeitsblattForm::Zeigen(m_arbeitsblattForm, this, m_sitzung.Dok(), quelle, m_sitzung.Arbeitsblatt(), *m_meldungen, *m_dialoge,
                               *m_drucker);
-    m_ansicht->RebuildView();
+    ansicht.RebuildView();
     TitelAnzeigen();
 }
 
@@ -997,10 +834,11 @@ void TForm1::Drucken1Click()
     const bool bereich = logik.Werkzeug() == wzBereich && logik.BereichGueltig();
     const QImage bild = logik.CaptureView();
     TAnsichtDruckForm form(*m_drucker, *m_meldungen, this);
-    form.Vorbereiten(bild, m_dok.Kopf.titel.isEmpty() ? QStringLiteral("Kalumo") : m_dok.Kopf.titel, m_ansichtDruck);
+    const QString &titel = m_sitzung.Dok().Kopf.titel;
+    form.Vorbereiten(bild, titel.isEmpty() ? QStringLiteral("Kalumo") : titel, m_ansichtDruck);
     // the ratio of the selection, else of the page as last rendered
     form.Setzen(m_ansichtDruck.Lage, m_ansichtDruck.Seitenverhaeltnis, m_ansichtDruck.Kopien,
-                AnsichtVerhaeltnis(bereich ? bild.size() : m_ansicht->PageBitmap.size()));
+                AnsichtVerhaeltnis(bereich ? bild.size() : m_sitzung.Ansicht().PageBitmap.size()));
     form.exec();
     m_ansichtDruck = form.Zustand();
 }

@@ -1,29 +1,26 @@
 #pragma once
-// The main window. It owns the current document and the state of the
-// program's modes, builds its menus from the menu table and hands every
-// command to the operation that owns it.
+// The main window. It holds the session (the program's state without a
+// window) and presents it: it builds its menus from the menu table, applies
+// the menu and panel state in one place (ZustandAnzeigen), hands every
+// command to the operation that owns it and forwards the picture area's
+// input to the session's current engine.
 
 #include "app/Hauptfensterlogik.h"
-#include "app/settings/Einstellungen.h"
-#include "document/DokumentDateien.h"
-#include "document/DokumentModell.h"
-#include "learnview/Lernansicht.h"
+#include "app/Sitzung.h"
 #include "peripheral/Ansichtdruck.h"
-#include "platform/QtDateidialoge.h"
 #include "platform/QtDrucker.h"
-#include "worksheet/ArbeitsblattOptionen.h"
 #include "platform/Dateioeffner.h"
-#include "platform/Einstellungsspeicher.h"
+#include "platform/QtDateidialoge.h"
 #include "platform/QtMeldungen.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <map>
-#include <memory>
 
 class QLabel;
-class QMenu;
 class QTimer;
+class QMenu;
 class QScrollArea;
 class QToolButton;
 class QWidget;
@@ -39,7 +36,7 @@ class Passwortabfrage;
 class TSchiebepuzzle;
 class TSPuzzleOptForm;
 
-class TForm1 : public QMainWindow, private DokumentDienste
+class TForm1 : public QMainWindow, private SitzungsAnzeige
 {
     Q_OBJECT
 public:
@@ -48,39 +45,37 @@ public:
 
     // Message boxes go here; tests install a scripted implementation.
     void MeldungenSetzen(Meldungen *m);
-    Meldungen &Meldung() override { return *m_meldungen; }
     void DateidialogeSetzen(Dateidialoge *d);
     void DateioeffnerSetzen(Dateioeffner *o) { m_oeffner = o; }
     // The user settings store and the central configuration file; without
     // them the first activation uses the real ones.
-    void EinstellungsspeicherSetzen(Einstellungsspeicher *s) { m_speicher = s; }
-    void ZentraleKonfigurationSetzen(const QString &pfad)
-    {
-        m_zentraleKonfiguration = pfad;
-        m_zentraleKonfigurationGesetzt = true;
-    }
-    EinstellungenTyp &Einstellungen() { return m_einst; }
+    void EinstellungsspeicherSetzen(Einstellungsspeicher *s) { m_sitzung.EinstellungsspeicherSetzen(s); }
+    void ZentraleKonfigurationSetzen(const QString &pfad) { m_sitzung.ZentraleKonfigurationSetzen(pfad); }
+    EinstellungenTyp &Einstellungen() { return m_sitzung.Einstellungen(); }
 
     // The command-line arguments after the program name.
     void ArgumenteSetzen(const QStringList &argumente) { m_argumente = argumente; }
     // The start-up work of the first activation; runs once.
     void ErsteAktivierungAusfuehren();
 
-    Dokument &AktuellesDokument() { return m_dok; }
-    Lernansicht &Ansicht() { return *m_ansicht; }
-    int Ansichtsmodus() const { return m_ansichtsmodus; }
+    // The program's state this window presents.
+    Sitzung &Programmzustand() { return m_sitzung; }
+    Dokument &AktuellesDokument() { return m_sitzung.Dok(); }
+    Lernansicht &Ansicht() { return m_sitzung.Ansicht(); }
+    int Ansichtsmodus() const { return m_sitzung.Modus(); }
     QAction *Aktion(const QString &name) const;
     QMenu *Menue(const QString &name) const;
     QLabel *StartInfoPan() const { return m_startInfoPan; }
     QLabel *TitelLabel() const { return m_titelLabel; }
     QScrollArea *Werkzeugleiste() const { return m_werkzeugBox; }
-    bool EinstellungenGeschrieben() const { return m_einstellungenGeschrieben; }
+    bool EinstellungenGeschrieben() const { return m_sitzung.EinstellungenGeschrieben(); }
     QToolButton *VerknuepfungsKnopf(int index) const { return m_verknuepfungsKnoepfe[size_t(index)]; }
 
-    void ModusAnzeigen();
+    // The menus, panels and buttons as the program state says (Menuezustand.h).
+    void ZustandAnzeigen();
     void LernansichtAktivieren();
     void TitelAnzeigen() override;
-    bool UebungAbbrechenErlaubt() override;
+    bool UebungAbbrechenErlaubt() { return m_sitzung.UebungAbbrechenErlaubt(); }
 
     // Menu commands of this window.
     void Oeffnen1Click();
@@ -112,7 +107,7 @@ public:
     void DruckerSetzen(Drucker *d) { m_drucker = d; }
     void ArbeitsblattErstellen1Click();
     void Drucken1Click();
-    ArbeitsblattOptionen &ArbeitsblattEinstellungen() { return m_arbeitsblatt; }
+    ArbeitsblattOptionen &ArbeitsblattEinstellungen() { return m_sitzung.Arbeitsblatt(); }
     TArbeitsblattForm *ArbeitsblattForm() const { return m_arbeitsblattForm; }
     // "&Schiebepuzzle" (F11): options dialog, then the puzzle on the rendered page.
     void Schiebepuzzle1Click();
@@ -127,35 +122,24 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
-    // DokumentDienste
-    QString Schriftart() const override { return m_schriftart; }
-    void SchriftartSetzen(const QString &name) override { m_schriftart = name; }
-    QImage Startbild() const override { return m_startbild; }
+    // SitzungsAnzeige
     void Sanduhr(bool an) override;
-    void LayoutsNeuAufbauen(Dokument &dok) override;
-    void NachDemLesen(Dokument &dok, bool alsAktuell) override;
-    void NachDemSchliessen(Dokument &dok) override;
-    QString OeffnenDialog(const QString &startOrdner) override;
-    QString SpeichernDialog(const QString &startOrdner, const QString &vorschlag) override;
-    void ArbeitsblattGelesen(const QString *einstellungen, const QString &aufgabe) override;
-    QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
+    void DokumentGelesen(bool alsAktuell) override;
+    void DokumentGeschlossen() override;
+    void ModusGewechselt() override;
 
     void menuesBauen();
     void panelsBauen();
     void werkzeugleisteAnordnen();
     void lernbildZeigen();
-    void vorschauSchreiben(const Startargumente &a);
     void tasteAusfuehren(TastenAktion aktion);
     void abbauen();
     void rahmenSetzen(bool mitRahmen);
-    void einstellungenAnwenden();
-    void einstellungenEinsammeln();
-    void optionUmschalten(const QString &name, bool an);
     void verknuepfungsKnoepfeAktualisieren();
     void verknuepfungGeklickt(int index, Qt::MouseButton knopf);
-    void menueHaekchenSetzen();
+    void uhrTick();
 
-    Dokument m_dok;
+    Sitzung m_sitzung;
     QtMeldungen m_qtMeldungen;
     Meldungen *m_meldungen = &m_qtMeldungen;
     QtDateidialoge m_qtDialoge;
@@ -164,38 +148,24 @@ private:
     Dateioeffner *m_oeffner = &m_qtOeffner;
     QtDrucker m_qtDrucker{this};
     Drucker *m_drucker = &m_qtDrucker;
-    ArbeitsblattOptionen m_arbeitsblatt;
     TArbeitsblattForm *m_arbeitsblattForm = nullptr;
     AnsichtDruckZustand m_ansichtDruck;
-    std::unique_ptr<Einstellungsspeicher> m_eigenerSpeicher;
-    Einstellungsspeicher *m_speicher = nullptr;
-    QString m_zentraleKonfiguration;
-    bool m_zentraleKonfigurationGesetzt = false;
-    EinstellungenTyp m_einst;
-    std::unique_ptr<Lernansicht> m_ansicht;
     TInfoForm *m_infoForm = nullptr;
     TPasswortForm *m_passwortForm = nullptr;
     Passwortabfrage *m_passwortabfrage = nullptr;
-    QString m_schriftart = QStringLiteral("Arial");
-    QImage m_startbild;
     QStringList m_argumente;
+    // the exercise clock: every 100 ms while a run lasts; the readings are
+    // milliseconds since the window was made
+    QTimer *m_uhr = nullptr;
+    QElapsedTimer m_uhrStart;
+    // a start dialog of a run is open (its button shows pressed)
+    bool m_startDialogOffen = false;
 
     // state of the window
-    int m_ansichtsmodus = modusLernansicht;
-    int m_uebArt = 0;
     bool m_ersteAktivierung = true;
     bool m_beendet = false;
     bool m_layoutAktiv = true;
-    int m_aktFrageNummer = 0;
-    int m_nummerierungsmodus = 1;
-    QString m_startordner;
-    QString m_startdokument;
-    int m_werkzeugleisteOffen = 1;
-    int m_werkzeugposition = 0;
     bool m_titelVerborgen = false;
-    bool m_statusinfo = true;
-    bool m_notenskalaAenderbar = true;
-    bool m_einstellungenGeschrieben = false;
     bool m_vorschauLauf = false;
 
     std::map<QString, QAction *> m_aktionen;
@@ -220,7 +190,6 @@ private:
     QWidget *m_uebungPan = nullptr;
     TSchiebepuzzle *m_puzzle = nullptr;
     TSPuzzleOptForm *m_puzzleOptForm = nullptr;
-    QTimer *m_uhr = nullptr; // the exercise clock, 100 ms
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;
     QToolButton *m_klappKnopf = nullptr;

@@ -30,9 +30,9 @@ Maustaste Taste(Qt::MouseButton knopf)
 
 } // namespace
 
-TLernbild::TLernbild(Lernansicht &ansicht, QWidget *parent)
+TLernbild::TLernbild(Sitzung &sitzung, QWidget *parent)
     : QWidget(parent)
-    , m_logik(ansicht)
+    , m_sitzung(sitzung)
 {
     setObjectName(QStringLiteral("LernKartPicImg"));
     setMouseTracking(true);
@@ -74,20 +74,20 @@ TLernbild::~TLernbild() = default;
 
 QPoint TLernbild::Bildversatz() const
 {
-    const QSize b = m_logik.Ansicht().ViewBitmap.size();
+    const QSize b = m_sitzung.Ansicht().ViewBitmap.size();
     return QPoint(std::max(0, (width() - b.width()) / 2), std::max(0, (height() - b.height()) / 2));
 }
 
 bool TLernbild::WerkzeugSetzen(int werkzeug)
 {
-    if (!m_logik.WerkzeugSetzen(werkzeug))
+    if (!Logik().WerkzeugSetzen(werkzeug))
         return false;
     if (werkzeug != wzText)
         TextfeldSchliessen(false);
     BereichAnzeigen();
     ZeigerAnpassen(m_maus);
     update();
-    emit WerkzeugGeaendert(m_logik.Werkzeug());
+    emit WerkzeugGeaendert(Logik().Werkzeug());
     return true;
 }
 
@@ -97,32 +97,25 @@ void TLernbild::Aktualisieren()
     update();
 }
 
+void TLernbild::EingabeGewechselt()
+{
+    TextfeldSchliessen(false);
+    Aktualisieren();
+    ZeigerAnpassen(m_maus);
+}
+
 void TLernbild::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QImage &bild = m_logik.Ansicht().ViewBitmap;
+    const QImage &bild = m_sitzung.Ansicht().ViewBitmap;
     const QPoint o = Bildversatz();
     if (!bild.isNull())
         p.drawImage(o, bild);
-    if (m_logik.BereichVorhanden()) {
-        // four thin black panels with a dotted line along the selection
-        const QRect b = m_logik.Bereich().translated(o);
-        p.setPen(QPen(Qt::black, 3));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(b.adjusted(-2, -2, 1, 1));
-        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        p.drawRect(b.adjusted(-2, -2, 1, 1));
-    }
-    if (m_logik.Werkzeug() == wzBereich && m_mausDrin && !bild.isNull()) {
-        // the crosshair ZFadenX / ZFadenY, inverting
-        p.setCompositionMode(QPainter::CompositionMode_Difference);
-        p.setPen(QPen(Qt::white, 1));
-        p.drawLine(o.x(), m_maus.y() + o.y(), o.x() + bild.width() - 1, m_maus.y() + o.y());
-        p.drawLine(m_maus.x() + o.x(), o.y(), m_maus.x() + o.x(), o.y() + bild.height() - 1);
-    }
+    p.translate(o);
+    m_sitzung.Eingabe().Ueberzeichnen(p);
 }
 
-void TLernbild::Reagieren(const Mausreaktion &r)
+void TLernbild::Reagieren(const Eingabereaktion &r)
 {
     if (r.Neuzeichnen) {
         BereichAnzeigen();
@@ -133,31 +126,22 @@ void TLernbild::Reagieren(const Mausreaktion &r)
         TextfeldOeffnen(r.Textposition);
     if (r.Aktivieren >= 0)
         emit ObjektAktivieren(r.Aktivieren);
+    if (r.LaufEnde)
+        emit LaufBeendet();
 }
 
 void TLernbild::ZeigerAnpassen(QPoint ansichtspunkt)
 {
-    if (m_logik.Ansicht().UebungLaeuft) {
-        setCursor(m_logik.UebungsHitTest(ansichtspunkt) >= 0 ? m_zeiger[size_t(Zeigerform::Handpunkt)]
-                                                             : m_zeiger[size_t(Zeigerform::Standard)]);
-        return;
-    }
-    setCursor(m_zeiger[size_t(m_logik.ZeigerFuer(ansichtspunkt))]);
+    setCursor(m_zeiger[size_t(m_sitzung.Eingabe().ZeigerFuer(ansichtspunkt))]);
 }
 
 void TLernbild::mousePressEvent(QMouseEvent *e)
 {
     emit MausGedrueckt();
-    if (m_textfeld->isVisible() && e->button() == Qt::LeftButton && m_logik.Werkzeug() == wzText)
+    if (m_textfeld->isVisible() && e->button() == Qt::LeftButton && Logik().Werkzeug() == wzText)
         TextfeldSchliessen(false); // a new click places a new field
     const QPoint p = ZuAnsicht(e->position().toPoint());
-    if (m_logik.Ansicht().UebungLaeuft) {
-        // during an exercise only info points, links and find-words tokens answer here
-        if (e->button() == Qt::LeftButton)
-            Reagieren(m_logik.UebungsKlick(p));
-        return;
-    }
-    Reagieren(m_logik.MausDruck(p, Taste(e->button())));
+    Reagieren(m_sitzung.Eingabe().MausDruck(p, Taste(e->button())));
     ZeigerAnpassen(p);
 }
 
@@ -165,28 +149,29 @@ void TLernbild::mouseMoveEvent(QMouseEvent *e)
 {
     const QPoint p = ZuAnsicht(e->position().toPoint());
     m_maus = p;
-    m_mausDrin = true;
-    if (m_logik.Ansicht().UebungLaeuft) {
-        ZeigerAnpassen(p);
-        return;
-    }
-    Reagieren(m_logik.MausBewegung(p, e->buttons() & Qt::LeftButton, e->buttons() & Qt::RightButton));
+    Reagieren(m_sitzung.Eingabe().MausBewegung(p, e->buttons() & Qt::LeftButton, e->buttons() & Qt::RightButton));
     ZeigerAnpassen(p);
 }
 
 void TLernbild::mouseReleaseEvent(QMouseEvent *e)
 {
     const QPoint p = ZuAnsicht(e->position().toPoint());
-    if (m_logik.Ansicht().UebungLaeuft)
-        return;
-    Reagieren(m_logik.MausLos(p, Taste(e->button())));
+    Reagieren(m_sitzung.Eingabe().MausLos(p, Taste(e->button())));
     ZeigerAnpassen(p);
 }
 
 void TLernbild::leaveEvent(QEvent *)
 {
-    m_mausDrin = false;
+    Reagieren(m_sitzung.Eingabe().MausWeg());
     update();
+}
+
+void TLernbild::keyPressEvent(QKeyEvent *e)
+{
+    const Eingabereaktion r = m_sitzung.Eingabe().Taste(e->key(), int(e->modifiers()), e->text());
+    Reagieren(r);
+    if (!r.Verbraucht)
+        QWidget::keyPressEvent(e);
 }
 
 void TLernbild::resizeEvent(QResizeEvent *)
@@ -202,9 +187,9 @@ void TLernbild::TextfeldOeffnen(QPoint klick)
 {
     m_textKlick = klick;
     m_textfeld->clear();
-    m_textfeld->setFont(m_logik.TextfeldSchrift());
+    m_textfeld->setFont(Logik().TextfeldSchrift());
     QPalette farben = m_textfeld->palette();
-    farben.setColor(QPalette::Text, m_logik.Zeichenfarbe());
+    farben.setColor(QPalette::Text, Logik().Zeichenfarbe());
     m_textfeld->setPalette(farben);
     TextfeldAnpassen();
     m_textfeld->show();
@@ -214,7 +199,7 @@ void TLernbild::TextfeldOeffnen(QPoint klick)
 
 void TLernbild::TextfeldAnpassen()
 {
-    const QRect r = m_logik.TextfeldRechteck(m_textKlick, m_textfeld->text());
+    const QRect r = Logik().TextfeldRechteck(m_textKlick, m_textfeld->text());
     m_textfeld->setGeometry(r.translated(Bildversatz()));
 }
 
@@ -226,7 +211,7 @@ void TLernbild::TextfeldSchliessen(bool uebernehmen)
         // the text stands where the field stands, without the field's inner margin
         const QRect r = m_textfeld->geometry().translated(-Bildversatz());
         const QMargins rand = m_textfeld->textMargins();
-        m_logik.TextUebernehmen(r.topLeft() + QPoint(rand.left() + 2, rand.top()), m_textfeld->text());
+        Logik().TextUebernehmen(r.topLeft() + QPoint(rand.left() + 2, rand.top()), m_textfeld->text());
         emit AnsichtGeaendert();
     }
     m_textfeld->clear();
@@ -238,13 +223,13 @@ void TLernbild::TextfeldSchliessen(bool uebernehmen)
 
 void TLernbild::BereichAnzeigen()
 {
-    if (!m_logik.BereichVorhanden()) {
+    if (!Logik().BereichVorhanden()) {
         m_bereichInfo->hide();
         return;
     }
-    m_bereichInfo->setText(m_logik.BereichInfo());
+    m_bereichInfo->setText(Logik().BereichInfo());
     m_bereichInfo->adjustSize();
-    const QRect b = m_logik.Bereich().translated(Bildversatz());
+    const QRect b = Logik().Bereich().translated(Bildversatz());
     m_bereichInfo->move(b.left(), std::max(0, b.top() - m_bereichInfo->height() - 2));
     m_bereichInfo->show();
     m_bereichInfo->raise();
@@ -292,7 +277,7 @@ bool TLernbild::eventFilter(QObject *objekt, QEvent *e)
         }
         if (e->type() == QEvent::MouseMove && m_infoZiehen.x() >= 0 && (maus->buttons() & Qt::LeftButton)) {
             const QPoint jetzt = maus->globalPosition().toPoint();
-            m_logik.BereichVerschieben(jetzt - m_infoZiehen);
+            Logik().BereichVerschieben(jetzt - m_infoZiehen);
             m_infoZiehen = jetzt;
             BereichAnzeigen();
             update();

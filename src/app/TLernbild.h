@@ -1,10 +1,12 @@
 #pragma once
 // The picture area of the learning view (LernKartPicImg): shows ViewBitmap
-// centred, turns the mouse into calls of the interaction logic, shows the
-// pointer of the current tool, the one-line text field of the text tool,
-// the area selection with its info panel and the movable cover sheet.
+// centred with what the current input engine draws over it, forwards the
+// mouse and the keys to that engine (the session says which one: the
+// learning view's interaction, or the engine of a running exercise or
+// puzzle), shows the pointer the engine asks for, the one-line text field of
+// the text tool, the area selection's info panel and the movable cover sheet.
 
-#include "learnview/Interaktion.h"
+#include "app/Sitzung.h"
 
 #include <QWidget>
 
@@ -21,11 +23,13 @@ class TLernbild : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TLernbild(Lernansicht &ansicht, QWidget *parent = nullptr);
+    explicit TLernbild(Sitzung &sitzung, QWidget *parent = nullptr);
     ~TLernbild() override;
 
-    Interaktion &Logik() { return m_logik; }
-    Lernansicht &Ansicht() { return m_logik.Ansicht(); }
+    // The learning view's interaction (the tools of the toolbar work on it).
+    Interaktion &Logik() { return m_sitzung.Lerninteraktion(); }
+    const Interaktion &Logik() const { return m_sitzung.Lerninteraktion(); }
+    Lernansicht &Ansicht() { return m_sitzung.Ansicht(); }
 
     // Selects a tool (hides the text field, updates the pointer); false when refused.
     bool WerkzeugSetzen(int werkzeug);
@@ -47,6 +51,9 @@ public:
 public slots:
     // After the view changed from outside (rebuild, zoom, document).
     void Aktualisieren();
+    // The session switched its engine (a run started or ended): the text
+    // field and the area panel of the learning view go.
+    void EingabeGewechselt();
 
 signals:
     // Before a mouse-down is handled (the window hides its start hint here).
@@ -58,6 +65,8 @@ signals:
     void WerkzeugGeaendert(int werkzeug);
     // The widget got a new size; the owner sets Ansichtsgroesse and rebuilds.
     void GroesseGeaendert(QSize groesse);
+    // The engine's run is over (Eingabereaktion::LaufEnde).
+    void LaufBeendet();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -65,25 +74,25 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void leaveEvent(QEvent *) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
-    void Reagieren(const Mausreaktion &r);
+    void Reagieren(const Eingabereaktion &r);
     void ZeigerAnpassen(QPoint ansichtspunkt);
     void TextfeldOeffnen(QPoint klick);
     void TextfeldAnpassen();
     void TextfeldSchliessen(bool uebernehmen);
     void BereichAnzeigen();
 
-    Interaktion m_logik;
+    Sitzung &m_sitzung;
     QLineEdit *m_textfeld = nullptr;
     QPoint m_textKlick;
     QLabel *m_bereichInfo = nullptr;
     QPoint m_infoZiehen{-1, -1};
     TAbdeckblatt *m_abdeckblatt = nullptr;
     QPoint m_maus{-1, -1};
-    bool m_mausDrin = false;
     std::array<QCursor, 10> m_zeiger;
 };
 

@@ -284,7 +284,7 @@ void objektLesen(Leser &l, const Schluessel &s, ObjDataTyp &o)
     if (IstBildTyp(o.Typ))
         o.Bild = bildLesen(l);
     const bool mc = o.Typ == objMCFrage || o.Typ == objMCFrageBild;
-    if (mc && o.Untertyp == 1 && s.hat("OB-BildAntw"))
+    if (mc && o.Untertyp == kMCBildantworten && s.hat("OB-BildAntw"))
         for (int i = 0; i < kMaxAntworten && i < o.AntwortAnz; ++i)
             o.BildAntw[size_t(i)] = bildLesen(l);
     if (mc && s.hat("OB-MCInfoLinkData")) {
@@ -475,7 +475,7 @@ void objektSchreiben(Schreiber &w, const ObjDataTyp &o)
     if (IstBildTyp(o.Typ))
         bildSchreiben(w, o.Bild);
     const bool mc = o.Typ == objMCFrage || o.Typ == objMCFrageBild;
-    if (mc && o.Untertyp == 1)
+    if (mc && o.Untertyp == kMCBildantworten)
         for (int i = 0; i < kMaxAntworten && i < o.AntwortAnz; ++i)
             bildSchreiben(w, o.BildAntw[size_t(i)]);
     if (mc)

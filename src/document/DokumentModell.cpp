@@ -29,8 +29,10 @@ QString EbeneName(int ebene)
 bool IstAbfrageTyp(int typ)
 {
     switch (typ) {
-    case 0: case 3: case 6: case 11: case 20: case 21: case 32: case 34:
-    case 41: case 43: case 51: case 53: case 60:
+    case objAbfrageBeschriftung: case objAbfrageLuecke: case objAbfrageBild: case objFrageText:
+    case objMCFrage: case objMCFrageBild: case objTabelleAbfrageBild: case objTabelleAbfrageText:
+    case objClusterAbfrageText: case objClusterAbfrageBild: case objKreuzAbfrageText: case objKreuzAbfrageBild:
+    case objKreuzwortGitter:
         return true;
     }
     return false;
@@ -48,7 +50,8 @@ bool IstBildTyp(int typ)
 
 bool IstNieGespeichert(int typ)
 {
-    return typ == objAbfrageLuecke || (typ >= 22 && typ <= 27) || typ == 31 || typ == 32 || typ == 34;
+    return typ == objAbfrageLuecke || (IstMCElement(typ) && typ != objMCInfopunkt && typ != objMCLink)
+           || typ == objTabelleBild || typ == objTabelleAbfrageBild || typ == objTabelleAbfrageText;
 }
 
 QString StandardPunktTitel(int typ)
@@ -74,9 +77,9 @@ Farbwert StandardPunktHintergrund(int typ)
 bool ZelleTraegtBild(int dokTyp, int art)
 {
     if (dokTyp == dokLueckentext)
-        return art == 1 || art == 2 || art == 3;
+        return art == zelleFixbild || art == zelleAbfrageBild || art == zelleBildLink;
     if (dokTyp == dokCluster || dokTyp == dokKreuzZuordnung)
-        return art == 2 || art == 3;
+        return art == karteBild || art == karteAbfrageBild;
     return false;
 }
 
@@ -113,7 +116,7 @@ std::array<int, 6> StandardMCInfoLinkData()
 
 void ObjDataTyp::LaufzeitZuruecksetzen(bool objekteditorOffen)
 {
-    Abgedeckt = objekteditorOffen ? 0 : -1;
+    Abgedeckt = objekteditorOffen ? abgAufgedeckt : abgAbgedeckt;
     AnzeigeNummer = -1;
     Fehlversuche = 0;
     KartenFehlversuche = 0;
@@ -171,7 +174,7 @@ int ObjektHinzufuegen(Dokument &dok, int typ, int ebene, const QString &caption,
     ObjDataTyp o;
     // a new record is all zero except for the fields set here
     o.Cap = caption;
-    o.Abgedeckt = -1;
+    o.Abgedeckt = abgAbgedeckt;
     o.Ebene = ebene;
     o.Typ = typ;
     o.Sline = 0;
@@ -279,7 +282,8 @@ void SeiteAnwenden(Dokument &dok, bool transformieren, DokumentNeuaufbau *neuauf
             auto umY = [&](double y) { return (y * (alt[1] + 1 + alt[3]) - alt[1] + neu[1]) / (neu[1] + 1 + neu[3]); };
             for (ObjDataTyp &o : dok.Objekte) {
                 switch (o.Typ) {
-                case 0: case 1: case 2: case 4: case 5: case 6: case 7:
+                case objAbfrageBeschriftung: case objFixeBeschriftung: case objInfopunkt: case objLinkExtern:
+                case objLinkIntern: case objAbfrageBild: case objFixesBild:
                     o.Sx = umX(o.Sx);
                     o.Kx = umX(o.Kx);
                     o.Sy = umY(o.Sy);
@@ -328,7 +332,7 @@ QString DokTypName(const HeaderDataTyp &kopf)
 void AlleAbdecken(Dokument &dok, DokumentNeuaufbau *neuaufbau)
 {
     for (ObjDataTyp &o : dok.Objekte)
-        o.Abgedeckt = -1;
+        o.Abgedeckt = abgAbgedeckt;
     if (neuaufbau)
         neuaufbau->Neuzeichnen(dok);
 }
@@ -336,7 +340,7 @@ void AlleAbdecken(Dokument &dok, DokumentNeuaufbau *neuaufbau)
 void AlleAufdecken(Dokument &dok, DokumentNeuaufbau *neuaufbau)
 {
     for (ObjDataTyp &o : dok.Objekte)
-        o.Abgedeckt = 0;
+        o.Abgedeckt = abgAufgedeckt;
     if (neuaufbau)
         neuaufbau->Neuzeichnen(dok);
 }

@@ -38,7 +38,8 @@ enum DokUnterTypWert : int {
 };
 
 // Object kinds (Typ). Some names cover a range of values; the constant is
-// the first value of its range.
+// the first value of its range, and the single values of a range have names
+// of their own below it.
 enum ObjTypWert : int {
     objAbfrageBeschriftung = 0,
     objFixeBeschriftung = 1,
@@ -62,7 +63,57 @@ enum ObjTypWert : int {
     objKreuzwortGitter = 60,
     objWortsucheElement = 70, // 70, 71
     objFalschwort = 90,
+
+    // the buttons of question pages
+    objNavZurueck = objNavKnopf,  // "<" previous question
+    objNavVor = 13,               // ">" next question
+    objNavErste = 14,             // "|<" first question
+    objNavLetzte = 15,            // ">|" last question
+    objNavZufall = 16,            // "?" a random other question
+    // the elements of a multiple-choice page (22..27 are never stored)
+    objMCFragetext = objMCElement, // the question text
+    objMCBild = 23,               // the question's picture
+    objMCMarke = 24,              // the tick box of an answer
+    objMCAntwort = 25,            // an answer text
+    objOkKnopf = 26,              // "OK": the check button (of every exercise)
+    objMCAntwortBild = 27,        // a picture answer
+    objMCInfopunkt = 28,          // the question's info point
+    objMCLink = 29,               // the question's link
+    // table cells: 30 + the cell's Art
+    objTabelleBild = objTabellenZelle, // fixed image (never stored)
+    objTabelleAbfrageBild = 32,   // query image (never stored)
+    objTabelleBildLink = 33,      // image with a linked file
+    objTabelleAbfrageText = 34,   // query text (never stored)
+    // cluster cards: 40 + the cell's Art
+    objClusterText = objClusterElement,
+    objClusterAbfrageText = 41,
+    objClusterBild = 42,
+    objClusterAbfrageBild = 43,
+    // cross-matching elements: 50 + the cell's Art
+    objKreuzText = objKreuzElement,
+    objKreuzAbfrageText = 51,
+    objKreuzBild = 52,
+    objKreuzAbfrageBild = 53,
+    // find words: a word to find ("<<...>>") and one that must not be marked ("[[...]]")
+    objWortsucheWort = objWortsucheElement,
+    objWortsucheFalle = 71,
 };
+
+// The families of kinds that the layouts make together.
+constexpr bool IstNavKnopf(int t) { return t >= objNavZurueck && t <= objNavZufall; }
+// The kinds of a single-question page (answer, text, buttons, labels).
+constexpr bool IstEinzelfragenart(int t) { return t >= objFrageAntwort && t <= objTextLabel; }
+// The elements of a multiple-choice page made from its question objects.
+constexpr bool IstMCElement(int t) { return t >= objMCFragetext && t <= objMCLink; }
+constexpr bool IstTabellenZelle(int t) { return t >= objTabelleBild && t <= objTabelleAbfrageText; }
+constexpr bool IstClusterElement(int t) { return t >= objClusterText && t <= objClusterAbfrageBild; }
+constexpr bool IstKreuzElement(int t) { return t >= objKreuzText && t <= objKreuzAbfrageBild; }
+constexpr bool IstWortsucheElement(int t) { return t == objWortsucheWort || t == objWortsucheFalle; }
+// The object kind of a table cell, cluster card or cross-matching element
+// made from a cell of this Art.
+constexpr int TabellenZellenTyp(int art) { return objTabelleBild - 1 + art; }
+constexpr int ClusterTyp(int art) { return objClusterText + art; }
+constexpr int KreuzTyp(int art) { return objKreuzText + art; }
 
 // Layers (Ebene).
 enum EbeneWert : int {
@@ -86,6 +137,13 @@ bool IstNieGespeichert(int typ);
 // Title and background colour a point object gets by default.
 QString StandardPunktTitel(int typ);
 Farbwert StandardPunktHintergrund(int typ);
+
+// Untertyp of a multiple-choice question whose answers are images.
+constexpr int kMCBildantworten = 1;
+
+// UebEinstSpeichern: the exercise settings travel with the document and
+// cannot be changed before an exercise.
+constexpr int kUebEinstGesperrt = 2;
 
 constexpr int kTabelleMaxZeilen = 16;
 constexpr int kTabelleMaxSpalten = 12;
@@ -114,6 +172,22 @@ struct lueckentabellearrtyp
                && Groesse == o.Groesse && BildkarteAnpassen == o.BildkarteAnpassen
                && PunktInUebung == o.PunktInUebung;
     }
+};
+
+// Cell kinds (lueckentabellearrtyp::Art) of the text-image table (cloze subtype 1).
+enum TabellenzellartWert : int {
+    zelleText = 0,        // "Text": running text that may hold gaps
+    zelleFixbild = 1,     // "Stat. Bild"
+    zelleAbfrageBild = 2, // "Abfrage-Bild"
+    zelleBildLink = 3,    // "Bild-Link"
+    zelleAbfrageText = 4, // "Abfrage-Text"
+};
+// Cell kinds of the cluster and cross-matching tables.
+enum KartenzellartWert : int {
+    karteText = 0,        // "Stat. Text"
+    karteAbfrageText = 1, // "Abfrage-Text"
+    karteBild = 2,        // "Stat. Bild"
+    karteAbfrageBild = 3, // "Abfrage-Bild"
 };
 
 // Whether a cell of this kind carries an image in a document of this type.
@@ -225,7 +299,7 @@ struct ObjDataTyp
     int TAusr = 0;
     int Ebene = 0;
     int Typ = 0;
-    int Untertyp = 0;
+    int Untertyp = 0;                   // multiple-choice questions: kMCBildantworten
     int Sline = 0;
     int Fsize = 0;
     int Stil = 0;

@@ -50,33 +50,54 @@ qint64 TSchiebepuzzle::jetzt() const
     return m_uhr ? m_uhr() : 0;
 }
 
-bool TSchiebepuzzle::Starten(const QImage &bild, int n, bool nurNachbarn)
+std::unique_ptr<Puzzlelauf> TSchiebepuzzle::LaufBauen(const QImage &bild, int n, bool nurNachbarn)
 {
     Beenden();
-    const std::optional<PuzzleMasse> masse = PuzzleMasseBerechnen(bild.size(), size(), n);
     MtPuzzleZufall frisch;
-    PuzzleZufall &zufall = m_zufall ? *m_zufall : frisch;
-    if (!masse || !m_brett.PuzzleAufbauen(n, nurNachbarn, bild, *masse, zufall)) {
+    std::unique_ptr<Puzzlelauf> lauf =
+        Puzzlelauf::Bauen(bild, n, nurNachbarn, size(), m_zufall ? *m_zufall : frisch, jetzt());
+    if (!lauf)
         m_meldungen->Information(PuzzleOhneBildMeldung());
-        return false;
-    }
-    m_brett.StartTick = jetzt();
-    for (int teil = 0; teil < m_brett.Teilanzahl(); ++teil)
+    return lauf;
+}
+
+void TSchiebepuzzle::Zeigen(Puzzlelauf &lauf)
+{
+    teileEntfernen();
+    if (m_eigenerLauf.get() != &lauf)
+        m_eigenerLauf.reset(); // a run of its own goes when another is shown
+    m_lauf = &lauf;
+    m_lauf->PanelGroesse(size());
+    for (int teil = 0; teil < m_lauf->Brett().Teilanzahl(); ++teil)
         m_teile.push_back(new TPuzzleTeil(teil, *this, this));
-    m_laeuft = true;
     teileAnordnen();
     statusZeigen();
     update();
     setFocus(Qt::OtherFocusReason);
+}
+
+bool TSchiebepuzzle::Starten(const QImage &bild, int n, bool nurNachbarn)
+{
+    std::unique_ptr<Puzzlelauf> lauf = LaufBauen(bild, n, nurNachbarn);
+    if (!lauf)
+        return false;
+    m_eigenerLauf = std::move(lauf);
+    Zeigen(*m_eigenerLauf);
     return true;
 }
 
 void TSchiebepuzzle::Beenden()
 {
-    m_laeuft = false;
     teileEntfernen();
-    m_brett = Schiebepuzzle{};
+    m_lauf = nullptr;
+    m_eigenerLauf.reset();
     update();
+}
+
+const Schiebepuzzle &TSchiebepuzzle::Brett() const
+{
+    static const Schiebepuzzle leer;
+    return m_lauf ? m_lauf->Brett() : leer;
 }
 
 void TSchiebepuzzle::teileEntfernen()
@@ -100,17 +121,20 @@ void TSchiebepuzzle::teileAnordnen()
 {
     for (TPuzzleTeil *t : m_teile) {
         const int teil = t->Tag();
-        t->setGeometry(m_brett.TeilRechteck(teil));
-        t->setCursor(m_laeuft && m_brett.TeilAnklickbar(teil) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        const QRect r = Brett().TeilRechteck(teil);
+        t->setGeometry(r);
+        t->setCursor(m_lauf && m_lauf->Eingabe().ZeigerFuer(r.center()) == Zeigerform::Handpunkt
+                         ? Qt::PointingHandCursor
+                         : Qt::ArrowCursor);
         // the hidden tile shows only when the picture is whole again
-        t->setVisible(teil != m_brett.LeerTeil || m_brett.Geloest());
+        t->setVisible(teil != Brett().LeerTeil || Brett().Geloest());
         t->update();
     }
 }
 
 void TSchiebepuzzle::statusZeigen()
 {
-    const QString text = m_brett.StatusText(jetzt());
+    const QString text = m_lauf ? m_lauf->StatusText() : QString();
     if (text == m_statusText)
         return;
     m_statusText = text;
@@ -120,43 +144,41 @@ void TSchiebepuzzle::statusZeigen()
 
 void TSchiebepuzzle::UhrTick()
 {
-    if (m_laeuft)
+    if (m_lauf && m_lauf->Takt(jetzt()).Neuzeichnen)
         statusZeigen();
 }
 
 void TSchiebepuzzle::TeilKlick(int teil)
 {
-    if (m_laeuft)
-        zugAuswerten(m_brett.TeilKlick(teil));
+    // the tile panels overlap by their border line: the click is the tile's
+    // whose panel took it, so it goes to the run at that tile's centre
+    if (!m_lauf || !Brett().Aufgebaut())
+        return;
+    m_lauf->Takt(jetzt());
+    reagieren(m_lauf->Eingabe().MausDruck(Brett().TeilRechteck(teil).center(), Maustaste::Links));
 }
 
 bool TSchiebepuzzle::PfeilTaste(int taste)
 {
-    PuzzleRichtung r;
-    switch (taste) {
-    case Qt::Key_Left: r = PuzzleRichtung::Links; break;
-    case Qt::Key_Right: r = PuzzleRichtung::Rechts; break;
-    case Qt::Key_Up: r = PuzzleRichtung::Hoch; break;
-    case Qt::Key_Down: r = PuzzleRichtung::Runter; break;
-    default: return false;
+    if (!PfeilRichtung(taste))
+        return false;
+    if (m_lauf) {
+        m_lauf->Takt(jetzt());
+        reagieren(m_lauf->Eingabe().Taste(taste, Qt::NoModifier, QString()));
     }
-    if (m_laeuft)
-        zugAuswerten(m_brett.Schieben(r));
     return true;
 }
 
-void TSchiebepuzzle::zugAuswerten(ZugErgebnis z)
+void TSchiebepuzzle::reagieren(const Eingabereaktion &r)
 {
-    if (z == ZugErgebnis::KeinZug)
+    if (!r.Neuzeichnen && !r.LaufEnde)
         return;
-    if (z == ZugErgebnis::Geloest)
-        m_laeuft = false; // the clock stops with the last move
     teileAnordnen();
     statusZeigen();
-    if (z != ZugErgebnis::Geloest)
+    if (!r.LaufEnde)
         return;
     // the whole picture is on the screen before the message
-    if (TPuzzleTeil *leer = Teil(m_brett.LeerTeil))
+    if (TPuzzleTeil *leer = Teil(Brett().LeerTeil))
         leer->repaint();
     if (ErfolgsTon)
         ErfolgsTon();
@@ -168,22 +190,20 @@ void TSchiebepuzzle::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor::fromRgb(kPuzzleHintergrund));
-    if (!m_brett.Aufgebaut())
+    if (!Brett().Aufgebaut())
         return;
     p.setPen(QColor::fromRgb(kPuzzleRahmenfarbe));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(m_brett.BrettRechteck().adjusted(0, 0, -1, -1));
+    p.drawRect(Brett().BrettRechteck().adjusted(0, 0, -1, -1));
 }
 
 void TSchiebepuzzle::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
-    if (!m_brett.Aufgebaut())
+    if (!m_lauf)
         return;
-    if (const std::optional<PuzzleMasse> masse = PuzzleMasseBerechnen(m_brett.QuellBild.size(), size(), m_brett.Spalten)) {
-        m_brett.PuzzleNeuAnordnen(*masse);
-        teileAnordnen();
-    }
+    m_lauf->PanelGroesse(size());
+    teileAnordnen();
 }
 
 void TSchiebepuzzle::keyPressEvent(QKeyEvent *e)

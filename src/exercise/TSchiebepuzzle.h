@@ -1,15 +1,17 @@
 #pragma once
-// The sliding puzzle on the exercise panel: a thin window over the board
-// (Schiebepuzzle). It paints the panel and the frame, shows one tile panel
-// "SPuzzlePan<k>" per tile (the hand pointer on clickable ones), takes mouse
-// clicks and the arrow keys, keeps the status panel's text and, when the
-// picture is whole again, shows the hidden tile, then the message.
+// The sliding puzzle on the exercise panel: a thin window over a puzzle run
+// (Puzzlelauf). It paints the panel and the frame, shows one tile panel
+// "SPuzzlePan<k>" per tile (the hand pointer on clickable ones), forwards
+// mouse clicks and the arrow keys to the run's engine, keeps the status
+// panel's text and, when the picture is whole again, shows the hidden tile,
+// then the message.
 //
-// The owner starts it on a picture (Starten), calls UhrTick with the
-// exercise clock every 100 ms, and returns to the learning view on
-// PuzzleGeloest or after the exercise guard allowed leaving (Beenden).
+// The main window builds a run with LaufBauen, hands it to the session and
+// shows it here (Zeigen) while the session holds it; it calls UhrTick after
+// the session's clock, and Beenden before the run goes. Starten builds and
+// shows a run this window keeps itself (a puzzle without a session).
 
-#include "exercise/Schiebepuzzle.h"
+#include "exercise/Puzzlelauf.h"
 
 #include <QWidget>
 
@@ -59,17 +61,25 @@ public:
     // Called when the picture is whole, before the message (the success sound).
     std::function<void()> ErfolgsTon;
 
-    // A new puzzle of n x n tiles cut from bild, sized to this panel; the
-    // clock starts. False, with the message shown, when there is no picture.
+    // A new run of n x n tiles cut from bild, sized to this panel, shuffled
+    // with this window's random source; its clock starts now. Nothing, with
+    // the message shown, when there is no picture.
+    std::unique_ptr<Puzzlelauf> LaufBauen(const QImage &bild, int n, bool nurNachbarn);
+    // Shows a run someone else holds until Beenden.
+    void Zeigen(Puzzlelauf &lauf);
+    // LaufBauen and Zeigen with a run this window keeps. False, with the
+    // message shown, when there is no picture.
     bool Starten(const QImage &bild, int n, bool nurNachbarn);
-    // Removes the tiles; the clock no longer counts.
+    // Removes the tiles and lets go of the run; the clock no longer counts.
     void Beenden();
-    bool Laeuft() const { return m_laeuft; }
-    bool Geloest() const { return m_brett.Geloest(); }
+    bool Laeuft() const { return m_lauf && !m_lauf->Beendet(); }
+    bool Geloest() const { return m_lauf && m_lauf->Beendet(); }
     // Every 100 ms from the exercise clock: the elapsed time in the status.
     void UhrTick();
+    // The status after the run was given a clock reading from elsewhere.
+    void StatusAktualisieren() { statusZeigen(); }
 
-    const Schiebepuzzle &Brett() const { return m_brett; }
+    const Schiebepuzzle &Brett() const;
     // The tile panel of tile teil (nullptr when there is none).
     TPuzzleTeil *Teil(int teil) const;
 
@@ -89,7 +99,7 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
-    void zugAuswerten(ZugErgebnis z);
+    void reagieren(const Eingabereaktion &r);
     void teileAnordnen();
     void teileEntfernen();
     void statusZeigen();
@@ -99,9 +109,9 @@ private:
     Uhr m_uhr;
     PuzzleZufall *m_zufall = nullptr;
     QLabel *m_statusPan = nullptr;
-    Schiebepuzzle m_brett;
+    Puzzlelauf *m_lauf = nullptr;
+    std::unique_ptr<Puzzlelauf> m_eigenerLauf;
     std::vector<TPuzzleTeil *> m_teile;
-    bool m_laeuft = false;
     QString m_statusText;
 };
 

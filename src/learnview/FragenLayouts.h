@@ -13,13 +13,13 @@
 
 namespace kalumo {
 
-// DokTyp 2: one page per non-blank line "question // answer" of fragentext.
+// Single questions: one page per non-blank line "question // answer" of fragentext.
 void LayoutQuestions(Lernansicht &lv, bool neuAufbauen);
-// DokTyp 3: one page per question object of kind 20 or 21.
+// Multiple choice: one page per question object (objMCFrage, objMCFrageBild).
 void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen);
-// DokTyp 4: the cards of the table cells.
+// Cluster: the cards of the table cells.
 void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen);
-// DokTyp 5: the pairs of elements of the table rows.
+// Cross matching: the pairs of elements of the table rows.
 void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen);
 // The baskets (columns) of a cluster page into the raster being composed.
 void DrawBaskets(Lernansicht &lv, QImage &raster);

@@ -3,6 +3,7 @@
 #include "learnview/Objektarten.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 
 #include <algorithm>
 #include <vector>
@@ -14,21 +15,18 @@ namespace {
 // Clickable in the learning view while the object editor is closed.
 constexpr bool IstKlickbar(int t)
 {
-    return artdetail::enthalten<0, 2, 3, 4, 5, 6, 8, 12, 13, 14, 15, 16, 32, 33, 34, 41, 43, 51, 53, 60, 70, 71>(t);
+    return IstAbfragefeld(t) || IstNavKnopf(t)
+           || artdetail::enthalten<objInfopunkt, objLinkExtern, objLinkIntern, objBildLink, objTabelleBildLink>(t);
 }
 // Clickable while the object editor is open.
-constexpr bool IstImEditorKlickbar(int t) { return (t >= 0 && t <= 2) || (t >= 4 && t <= 8) || t == 60; }
-// Clickable when they belong to the current question.
-constexpr bool IstFrageKlickbar(int t) { return artdetail::enthalten<10, 24, 28, 29>(t); }
-// A click switches them between covered and uncovered.
-constexpr bool IstUmschaltbar(int t)
+constexpr bool IstImEditorKlickbar(int t)
 {
-    return artdetail::enthalten<0, 3, 6, 10, 24, 32, 34, 41, 43, 51, 53, 60, 70, 71>(t);
+    return (t >= objAbfrageBeschriftung && t <= objBildLink && t != objAbfrageLuecke) || t == objKreuzwortGitter;
 }
-// A click opens them (info points, links, image links).
-constexpr bool IstOeffenbar(int t) { return artdetail::enthalten<2, 4, 5, 8, 28, 29, 33>(t); }
-
-constexpr int kFrageZurueck = 12, kFrageVor = 13, kFrageErste = 14, kFrageLetzte = 15, kFrageZufall = 16;
+// Clickable when they belong to the current question.
+constexpr bool IstFrageKlickbar(int t) { return IstFrageabfrage(t) || t == objMCInfopunkt || t == objMCLink; }
+// A click switches them between covered and uncovered.
+constexpr bool IstUmschaltbar(int t) { return IstAbfragefeld(t) || IstFrageabfrage(t); }
 
 } // namespace
 
@@ -109,9 +107,7 @@ int Interaktion::HitTest(QPoint ansicht) const
         const bool kandidat = (!editor && IstKlickbar(o.Typ) && m_ansicht.Zeichenbar(o))
                               || (editor && IstImEditorKlickbar(o.Typ))
                               || (!editor && IstFrageKlickbar(o.Typ) && o.FrageNummer == m_ansicht.AktFrageNummer);
-        if (!kandidat || o.KartRect[0] < 0)
-            continue;
-        if (o.KartRect[0] <= f.x() && f.x() < o.KartRect[2] && o.KartRect[1] <= f.y() && f.y() < o.KartRect[3])
+        if (kandidat && KarteEnthaelt(o, f))
             return i;
     }
     return -1;
@@ -123,7 +119,7 @@ void Interaktion::Klick(int index)
         return;
     ObjDataTyp &o = m_ansicht.Dok().Objekte[size_t(index)];
     if (IstUmschaltbar(o.Typ)) {
-        o.Abgedeckt = o.Abgedeckt == -1 ? 0 : -1;
+        o.Abgedeckt = o.Abgedeckt == abgAbgedeckt ? abgAufgedeckt : abgAbgedeckt;
         UndoVergessen();
         m_ansicht.ObjektAktualisieren(index);
         return;
@@ -134,15 +130,15 @@ void Interaktion::Klick(int index)
 bool Interaktion::FrageWechseln(int knopfart)
 {
     const int anzahl = m_ansicht.Dok().Kopf.AnzFrageNummern;
-    if (knopfart < kFrageZurueck || knopfart > kFrageZufall || anzahl <= 0)
+    if (knopfart < objNavZurueck || knopfart > objNavZufall || anzahl <= 0)
         return false;
     int &akt = m_ansicht.AktFrageNummer;
     switch (knopfart) {
-    case kFrageZurueck: akt = std::max(1, akt - 1); break;
-    case kFrageVor: akt = std::clamp(akt + 1, 1, anzahl); break;
-    case kFrageErste: akt = 1; break;
-    case kFrageLetzte: akt = anzahl; break;
-    case kFrageZufall:
+    case objNavZurueck: akt = std::max(1, akt - 1); break;
+    case objNavVor: akt = std::clamp(akt + 1, 1, anzahl); break;
+    case objNavErste: akt = 1; break;
+    case objNavLetzte: akt = anzahl; break;
+    case objNavZufall:
         if (anzahl < 2) {
             akt = 1;
         } else {
@@ -157,42 +153,6 @@ bool Interaktion::FrageWechseln(int knopfart)
     UndoVergessen();
     m_ansicht.RedrawObjects();
     return true;
-}
-
-int Interaktion::UebungsHitTest(QPoint ansicht) const
-{
-    const Dokument &dok = m_ansicht.Dok();
-    if (m_ansicht.ViewBitmap.isNull() || !m_ansicht.ViewBitmap.rect().contains(ansicht))
-        return -1;
-    const QPointF f = m_ansicht.AnsichtZuSeite(QPointF(ansicht));
-    for (int i = int(dok.Objekte.size()) - 1; i >= 0; --i) {
-        const ObjDataTyp &o = dok.Objekte[size_t(i)];
-        const bool offenbar = (artdetail::enthalten<2, 4, 5, 8, 33>(o.Typ) && o.Ebene == 2 && o.PunktInUebung != 0)
-                              || o.Typ == 28 || o.Typ == 29;
-        if (!offenbar && o.Typ != 70 && o.Typ != 71)
-            continue;
-        if (o.KartRect[0] <= f.x() && f.x() < o.KartRect[2] && o.KartRect[1] <= f.y() && f.y() < o.KartRect[3])
-            return i;
-    }
-    return -1;
-}
-
-Mausreaktion Interaktion::UebungsKlick(QPoint ansicht)
-{
-    Mausreaktion r;
-    const int index = UebungsHitTest(ansicht);
-    if (index < 0)
-        return r;
-    ObjDataTyp &o = m_ansicht.Dok().Objekte[size_t(index)];
-    if (o.Typ == 70 || o.Typ == 71) {
-        o.Abgedeckt = o.Abgedeckt == 7 ? 0 : 7;
-        UndoVergessen();
-        m_ansicht.ObjektAktualisieren(index);
-        r.Neuzeichnen = true;
-    } else {
-        r.Aktivieren = index;
-    }
-    return r;
 }
 
 void Interaktion::VerschiebenBeginnen(QPoint p)
@@ -214,9 +174,9 @@ void Interaktion::VerschiebenBeginnen(QPoint p)
     m_panPunkt = p;
 }
 
-Mausreaktion Interaktion::MausDruck(QPoint p, Maustaste taste)
+Eingabereaktion Interaktion::MausDruck(QPoint p, Maustaste taste)
 {
-    Mausreaktion r;
+    Eingabereaktion r;
     if (taste == Maustaste::Rechts || (taste == Maustaste::Links && m_werkzeug == wzHand)) {
         VerschiebenBeginnen(p);
         return r;
@@ -319,9 +279,11 @@ void Interaktion::FormBeenden(QPoint p)
     Gezeichnet();
 }
 
-Mausreaktion Interaktion::MausBewegung(QPoint p, bool links, bool rechts)
+Eingabereaktion Interaktion::MausBewegung(QPoint p, bool links, bool rechts)
 {
-    Mausreaktion r;
+    Eingabereaktion r;
+    m_maus = p;
+    m_mausDrin = true;
     if (m_verschieben && (rechts || (links && m_werkzeug == wzHand))) {
         const QPoint d = m_panPunkt - p;
         m_panPunkt = p;
@@ -363,7 +325,7 @@ Mausreaktion Interaktion::MausBewegung(QPoint p, bool links, bool rechts)
     return r;
 }
 
-Mausreaktion Interaktion::MausLos(QPoint p, Maustaste taste)
+Eingabereaktion Interaktion::MausLos(QPoint p, Maustaste taste)
 {
     m_einmalGesetzt = false;
     m_bereichZiehen = false;
@@ -373,9 +335,40 @@ Mausreaktion Interaktion::MausLos(QPoint p, Maustaste taste)
         m_start = m_letzter = kKeinPunkt;
     const bool warVerschieben = m_verschieben;
     m_verschieben = false;
-    Mausreaktion r = MausBewegung(p, false, false);
+    Eingabereaktion r = MausBewegung(p, false, false);
     r.Neuzeichnen = r.Neuzeichnen || warVerschieben || m_werkzeug == wzBereich;
     return r;
+}
+
+Eingabereaktion Interaktion::MausWeg()
+{
+    m_mausDrin = false;
+    Eingabereaktion r;
+    r.Neuzeichnen = true; // the crosshair goes
+    return r;
+}
+
+void Interaktion::Ueberzeichnen(QPainter &p) const
+{
+    const QImage &bild = m_ansicht.ViewBitmap;
+    p.save();
+    if (BereichVorhanden()) {
+        // four thin black panels with a dotted line along the selection
+        const QRect b = Bereich();
+        p.setPen(QPen(Qt::black, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(b.adjusted(-2, -2, 1, 1));
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(b.adjusted(-2, -2, 1, 1));
+    }
+    if (m_werkzeug == wzBereich && m_mausDrin && !bild.isNull()) {
+        // the crosshair ZFadenX / ZFadenY, inverting
+        p.setCompositionMode(QPainter::CompositionMode_Difference);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawLine(0, m_maus.y(), bild.width() - 1, m_maus.y());
+        p.drawLine(m_maus.x(), 0, m_maus.x(), bild.height() - 1);
+    }
+    p.restore();
 }
 
 Zeigerform Interaktion::ZeigerFuer(QPoint p) const

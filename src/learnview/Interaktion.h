@@ -5,9 +5,12 @@
 // one level of undo, the area selection and the view commands (zoom,
 // numbering, layers, covering all fields).
 //
-// The window turns its events into MausDruck / MausBewegung / MausLos (in
-// ViewBitmap pixels) and repaints when the answer says so.
+// It is the input engine of the learning view (mode 2): the picture area
+// turns its events into MausDruck / MausBewegung / MausLos (in ViewBitmap
+// pixels) and repaints when the answer says so; the area selection and the
+// crosshair of the area tool are drawn over the picture by Ueberzeichnen.
 
+#include "learnview/Eingabemaschine.h"
 #include "learnview/Lernansicht.h"
 #include "learnview/Werkzeuge.h"
 
@@ -22,24 +25,10 @@
 
 namespace kalumo {
 
-enum class Maustaste { Links, Rechts, Mitte };
-
-// The pointer shape the view should show.
-enum class Zeigerform { Standard, Handpunkt, Hand, Stift, Marker, Radierer, Stempel, Kreuz, Text, Fadenkreuz };
-
-// The answer to one mouse event.
-struct Mausreaktion
-{
-    bool Neuzeichnen = false;   // ViewBitmap changed
-    int Aktivieren = -1;        // info point or link to open (ObjektAktivieren)
-    bool TextfeldOeffnen = false;
-    QPoint Textposition;        // where the click of the text tool was
-};
-
 // "None" for the stroke start and the last stroke point.
 inline constexpr QPoint kKeinPunkt{-999999, -999999};
 
-class Interaktion
+class Interaktion : public Eingabemaschine
 {
 public:
     explicit Interaktion(Lernansicht &ansicht);
@@ -70,24 +59,20 @@ public:
     // ---- mouse ----
     // The clickable object under the view point, or -1.
     int HitTest(QPoint ansicht) const;
-    Mausreaktion MausDruck(QPoint p, Maustaste taste);
-    Mausreaktion MausBewegung(QPoint p, bool linksGedrueckt, bool rechtsGedrueckt);
-    Mausreaktion MausLos(QPoint p, Maustaste taste);
-    Zeigerform ZeigerFuer(QPoint p) const;
+    Eingabereaktion MausDruck(QPoint p, Maustaste taste) override;
+    Eingabereaktion MausBewegung(QPoint p, bool linksGedrueckt, bool rechtsGedrueckt) override;
+    Eingabereaktion MausLos(QPoint p, Maustaste taste) override;
+    Eingabereaktion MausWeg() override;
+    Zeigerform ZeigerFuer(QPoint p) const override;
+    // The area selection (a black frame with a dotted white line) and, with
+    // the area tool while the mouse is over the picture, the crosshair.
+    void Ueberzeichnen(QPainter &p) const override;
     bool Verschiebt() const { return m_verschieben; }
 
-    // ---- during an exercise ----
-    // The object a click may reach while an exercise runs: info points,
-    // links and image links on the info-point layer with PunktInUebung set,
-    // kinds 28 and 29 always, find-words tokens; -1 when none.
-    int UebungsHitTest(QPoint ansicht) const;
-    // Opens such an object (Aktivieren) or switches a token between found (7) and 0.
-    Mausreaktion UebungsKlick(QPoint ansicht);
-
     // ---- questions ----
-    // The question buttons 12 "<", 13 ">", 14 "|<", 15 ">|", 16 "?" (also
-    // the keys Left, Right, Home, End of the question types); false when
-    // the document has no questions.
+    // The question buttons objNavZurueck "<", objNavVor ">", objNavErste "|<",
+    // objNavLetzte ">|", objNavZufall "?" (also the keys Left, Right, Home,
+    // End of the question types); false when the document has no questions.
     bool FrageWechseln(int knopfart);
 
     // ---- view commands (each ends in a full rebuild) ----
@@ -149,6 +134,8 @@ private:
     int m_farbe = 21;
     int m_stempel = 1;
 
+    QPoint m_maus{-1, -1};      // the last mouse position over the picture
+    bool m_mausDrin = false;
     bool m_verschieben = false;
     QPoint m_panPunkt;
     QPoint m_start = kKeinPunkt;

@@ -4,6 +4,7 @@
 
 #include "learnview/Objektarten.h"
 #include "learnview/ObjektzeichnungIntern.h"
+#include "learnview/Seitenlayouts.h"
 #include "learnview/Zeichenhilfen.h"
 
 #include <QFontMetrics>
@@ -104,7 +105,7 @@ void Kasten(QPainter &p, const Karte &k, const ObjDataTyp &o, int kastengroesse)
 
 void Antworttext(Lernansicht &lv, QPainter &p, const Karte &k, const ObjDataTyp &o, const QImage &bild)
 {
-    if ((k.Typ == 6 || k.Typ == 32) && !bild.isNull()) {
+    if ((k.Typ == objAbfrageBild || k.Typ == objTabelleAbfrageBild) && !bild.isNull()) {
         p.drawImage(k.Rechteck, bild);
         return;
     }
@@ -144,28 +145,28 @@ void Inhalt(Lernansicht &lv, QPainter &p, const Karte &k, int index, const QImag
     const int rechts = Runden((1.0 - Einrueck(kopf, 2)) * k.W);
     QRect bisRand(k.Rechteck.topLeft(), QPoint(std::max(rechts, k.Rechteck.left() + 1), k.Rechteck.bottom()));
     switch (typ) {
-    case 11:
+    case objFrageText:
         TextEinpassen(p, k, o, bisRand, 1, 0, Runden(rand * k.H * 0.2 / 0.64));
         return;
-    case 10:
+    case objFrageAntwort:
         TextEinpassen(p, k, o, k.Rechteck, 0, 0, Runden(rand * k.H * 0.135 / 0.64));
         return;
-    case 22:
+    case objMCFragetext:
         TextEinpassen(p, k, o, bisRand, 0, 2, Runden(rand * k.H * 0.08 / 0.915));
         return;
-    case 25: {
+    case objMCAntwort: {
         // the answer text starts at the card's left edge, beside its answer
         // box, and stays centred on the box's height when it wraps
         const int n = index > 0 ? std::clamp(dok.Objekte[size_t(index - 1)].AntwortAnz, 0, kMaxAntworten) : 0;
         TextEinpassen(p, k, o, bisRand, 0, 2, Runden((n * -0.15 + 2.8) * 28 * k.S));
         return;
     }
-    case 40: case 41: case 50: case 51:
-        if (typ >= 50 && !o.Generiert)
+    case objClusterText: case objClusterAbfrageText: case objKreuzText: case objKreuzAbfrageText:
+        if (IstKreuzElement(typ) && !o.Generiert)
             return;
         TextEinpassen(p, k, o, k.Rechteck, o.TAusr, 2, k.Rechteck.height());
         return;
-    case 34:
+    case objTabelleAbfrageText:
         TextEinpassen(p, k, o, k.Rechteck, o.TAusr, 0, k.Rechteck.height());
         return;
     default:
@@ -196,10 +197,11 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
     const int durchmesser = Runden(30 * s);
 
     // points
-    if (typ == 2 || typ == 4 || typ == 5 || ((typ == 28 || typ == 29) && k.AktFrage)) {
+    const bool mcPunkt = typ == objMCInfopunkt || typ == objMCLink;
+    if (IstPunktTyp(typ) || (mcPunkt && k.AktFrage)) {
         PunktArt art;
         art.Fuellung = Farbe(o.HFarbe, k.HDeck);
-        if (lv.UebungLaeuft && !o.PunktInUebung && typ != 28 && typ != 29)
+        if (lv.UebungLaeuft && !o.PunktInUebung && !mcPunkt)
             art.Fuellung = QColor(192, 192, 192, Farbe(0, k.HDeck).alpha());
         art.Umriss = Abgedunkelt(art.Fuellung);
         art.Zeile1 = o.PktCap;
@@ -210,7 +212,7 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
     }
 
     // the answer line of an open gap
-    if (typ == objAbfrageLuecke && (o.Abgedeckt != -1 || fest)) {
+    if (typ == objAbfrageLuecke && (o.Abgedeckt != abgAbgedeckt || fest)) {
         const int breite = std::max(r.width(), durchmesser);
         const int y = r.top() + r.height() - 4;
         p.save();
@@ -220,9 +222,9 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
         p.restore();
     }
 
-    const bool knopf = typ >= 12 && typ <= 16;
-    const bool abdeckbar = IstAbfragefeld(typ) || ((typ == 10 || typ == 24) && k.AktFrage && !lv.UebungLaeuft);
-    if ((!knopf || lv.UebungLaeuft) && o.Abgedeckt == -1 && !fest && abdeckbar && lv.Zeichenbar(o)) {
+    const bool knopf = IstNavKnopf(typ);
+    const bool abdeckbar = IstAbfragefeld(typ) || (IstFrageabfrage(typ) && k.AktFrage && !lv.UebungLaeuft);
+    if ((!knopf || lv.UebungLaeuft) && o.Abgedeckt == abgAbgedeckt && !fest && abdeckbar && lv.Zeichenbar(o)) {
         // the blue cover
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
@@ -232,7 +234,7 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
         if (r.width() > 0)
             p.drawRect(QRect(r.left(), r.top(), r.width() - 1, std::max(0, r.height() - 1)));
         const bool luecke = (typ == objAbfrageLuecke && kopf.DokTyp == dokLueckentext)
-                            || ((typ == 70 || typ == 71) && kopf.DokTyp == dokWoerterFinden);
+                            || (IstWortsucheElement(typ) && kopf.DokTyp == dokWoerterFinden);
         if (r.height() >= 1) {
             const int start = Runden(22 * s) + (luecke ? std::clamp(lv.GapFontOffset, -200, 200) : 0);
             const int h = FragezeichenHoehe(QStringLiteral("Arial"), start, o.Stil & 15, r.height());
@@ -259,13 +261,13 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
         p.restore();
     } else if (!fest) {
         switch (o.Abgedeckt) {
-        case -2:
+        case abgGeloest:
             Symbol(p, 0xFC, QPoint(r.left() + 17, r.top() + 22), QColor(0, 196, 0));
             break;
-        case -3:
+        case abgFehlversuch:
             Symbol(p, 0xFB, QPoint(r.left() + 17, r.top() + 20), QColor(220, 0, 0));
             break;
-        case -4: {
+        case abgOhneRueckmeldung: {
             PunktArt art;
             art.Fuellung = Qt::white;
             art.Umriss = Qt::black;
@@ -275,9 +277,9 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
             DrawPoint(p, r, art);
             break;
         }
-        case -5: {
+        case abgAusstehend: {
             const int dt = kopf.DokTyp;
-            if ((dt == dokEinzelfragen || dt == dokMultipleChoice) && lv.UebungLaeuft)
+            if (SeitenlayoutVon(kopf).Fragenseiten && lv.UebungLaeuft)
                 break;
             PunktArt art;
             art.Zielpunkt = true;
@@ -316,7 +318,7 @@ void Markierungen(Lernansicht &lv, QPainter &p, const Karte &k, int index, bool 
         PunktArt art;
         art.Fuellung = Farbe(kopf.FragBtnHtgdCol);
         art.Umriss = Abgedunkelt(art.Fuellung);
-        art.Zeile1 = QString::fromLatin1(zeichen[typ - 12]);
+        art.Zeile1 = QString::fromLatin1(zeichen[typ - objNavZurueck]);
         art.Schrift = Schrift(QStringLiteral("Arial"), Runden(16 * s), 1);
         art.Textfarbe = Farbe(kopf.FragBtnTextCol);
         DrawPoint(p, r, art);

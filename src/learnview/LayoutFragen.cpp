@@ -38,7 +38,7 @@ QString FrageNrText(int k, int n)
 void NavigationAnlegen(Dokument &dok, const Rahmen &r)
 {
     const double y = 1 - r.B - 0.03;
-    const int arten[] = {14, 12, 13, 15, 16};
+    const int arten[] = {objNavErste, objNavZurueck, objNavVor, objNavLetzte, objNavZufall};
     for (int i = 0; i < 5; ++i)
         ObjektHinzufuegen(dok, arten[i], ebeneInfopunkte, QString(), 0, 1, r.L + i * 0.06, y, -1);
 }
@@ -125,10 +125,8 @@ void LayoutQuestions(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokEinzelfragen)
-        return;
     if (neuAufbauen) {
-        ArtenLoeschen(dok, {10, 11, 12, 13, 14, 15, 16, 17});
+        ArtenLoeschen(dok, IstEinzelfragenart);
         if (kopf.fragentext.isEmpty()) {
             // no pages: the count must not promise questions that are gone
             kopf.AnzFrageNummern = 0;
@@ -159,7 +157,7 @@ void LayoutQuestions(Lernansicht &lv, bool neuAufbauen)
         if (!lv.UebungLaeuft)
             for (ObjDataTyp &o : dok.Objekte)
                 if (o.Typ == objFrageAntwort)
-                    o.Abgedeckt = -1;
+                    o.Abgedeckt = abgAbgedeckt;
     }
     AktFrageBehalten(lv);
 }
@@ -168,10 +166,8 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokMultipleChoice)
-        return;
     if (neuAufbauen) {
-        ArtenLoeschen(dok, {12, 13, 14, 15, 16, 17, 22, 23, 24, 25, 26, 27, 28, 29});
+        ArtenLoeschen(dok, [](int t) { return IstNavKnopf(t) || t == objTextLabel || IstMCElement(t); });
         const Rahmen r = RahmenVon(lv);
         NavigationAnlegen(dok, r);
         std::vector<int> fragen;
@@ -195,7 +191,7 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
             QString fragetext = Eintrag(e, 0);
             while (!fragetext.isEmpty() && fragetext.back() == u' ')
                 fragetext.chop(1);
-            neu(22, fragetext, FragetextFsize(int(fragetext.size())), r.L, r.T + 0.08);
+            neu(objMCFragetext, fragetext, FragetextFsize(int(fragetext.size())), r.L, r.T + 0.08);
 
             // info point and link beside each other
             const auto &daten = q.MCInfoLinkData;
@@ -208,7 +204,7 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
                 QString titel = Eintrag(e, 4 + j);
                 if (titel.isEmpty())
                     titel = j == 0 ? QStringLiteral("Info") : QStringLiteral("Link");
-                ObjDataTyp &o = neu(28 + j, inhalt, 0, r.L + d, r.T + 0.16);
+                ObjDataTyp &o = neu(j == 0 ? objMCInfopunkt : objMCLink, inhalt, 0, r.L + d, r.T + 0.16);
                 o.PktCap = titel;
                 o.Farbe = daten[size_t(j)];
                 o.HFarbe = daten[size_t(2 + j)];
@@ -216,13 +212,13 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
                 d += std::max(titel.size() * 0.01, 0.06);
             }
 
-            const bool bildAntworten = q.Untertyp == 1;
+            const bool bildAntworten = q.Untertyp == kMCBildantworten;
             const double y0 = hoehe * 0.47 / 0.915 + r.T;
             double a = r.L + (bildAntworten ? 0.05 : 0.12);
             if (q.Typ == objMCFrageBild) {
                 const QImage &bild = q.Bild.isNull() ? Leerbild() : q.Bild;
                 const double seiten = bild.height() > 0 ? double(bild.width()) / bild.height() : 1.0;
-                ObjDataTyp &o = neu(23, QString(), 0, r.L, y0);
+                ObjDataTyp &o = neu(objMCBild, QString(), 0, r.L, y0);
                 o.Bild = q.Bild;
                 o.Fsize = Runden(Runden(breite * 120 / 0.95) / (std::max(seiten, 1.05) / 1.05));
                 o.KartBreite = breite * 0.4 / 0.9;
@@ -256,26 +252,26 @@ void LayoutMultipleChoice(Lernansicht &lv, bool neuAufbauen)
                 const QString marke = zeile.left(1);
                 QString text = zeile.mid(1).trimmed();
                 text.replace(QLatin1String("<br>"), QLatin1String("\r\n"));
-                ObjDataTyp &m = neu(24, marke, 4, a, y);
+                ObjDataTyp &m = neu(objMCMarke, marke, 4, a, y);
                 m.AntwortAnz = anz;
                 m.Bild = marke == QLatin1String("+") ? Hakenbild() : Strichbild();
                 if (bildAntworten) {
-                    ObjDataTyp &b = neu(27, text, Runden(schritt * 200) - 10, a + 0.06, y);
+                    ObjDataTyp &b = neu(objMCAntwortBild, text, Runden(schritt * 200) - 10, a + 0.06, y);
                     b.KartBreite = spaltenbreite;
                     b.Bild = q.BildAntw[size_t(i)];
                 } else {
-                    neu(25, text, 1, a + 0.06, y);
+                    neu(objMCAntwort, text, 1, a + 0.06, y);
                 }
             }
             const double okY = (reihen - (reihen - 1) * 0.5 - (bildAntworten ? 0.1 : 0.0)) * schritt + y0;
-            neu(26, QStringLiteral("OK"), 1, a, okY);
+            neu(objOkKnopf, QStringLiteral("OK"), 1, a, okY);
         }
         kopf.AnzFrageNummern = n;
         lv.AssignNumbers(lv.NummerierungsModus, false);
         if (!lv.UebungLaeuft)
             for (ObjDataTyp &o : dok.Objekte)
-                if (o.Typ == 24)
-                    o.Abgedeckt = -1;
+                if (o.Typ == objMCMarke)
+                    o.Abgedeckt = abgAbgedeckt;
     }
     AktFrageBehalten(lv);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Where the layouts of the text-centred document types plug into the
-// learning view. Every call has an empty default; the layouts of cloze,
-// find-words, question, multiple-choice, cluster, cross-matching and
-// crossword pages override what they need.
+// learning view. Every call has an empty default; TextLayouts runs the
+// layout that the table of page layouts (Seitenlayouts.h) names for the
+// document's type.
 
 #include <QColor>
 #include <QFont>
@@ -23,19 +23,12 @@ class LayoutHaken
 public:
     virtual ~LayoutHaken() = default;
 
-    // Before BackgroundBitmap is taken (step 7 of RebuildView).
-    virtual void LayoutQuestions(Lernansicht &) {}
-    virtual void LayoutMultipleChoice(Lernansicht &) {}
-
-    // Before the fixed pass and again after the objects (steps 9 and 12).
-    virtual void LayoutClozeType(Lernansicht &) {}
-    virtual void LayoutFindWords(Lernansicht &) {}
-    virtual void LayoutClusterCards(Lernansicht &) {}
-    virtual void LayoutCrossMatching(Lernansicht &) {}
-    virtual void LayoutCrossword(Lernansicht &) {}
-
-    // The baskets of cluster pages, drawn while the page is composed.
-    virtual void DrawBaskets(Lernansicht &, QImage &) {}
+    // Before BackgroundBitmap is taken (step 7 of RebuildView): question pages.
+    virtual void SeiteVorbereiten(Lernansicht &) {}
+    // Before the fixed pass and again after the objects (steps 9 and 12): text pages.
+    virtual void SeiteSetzen(Lernansicht &) {}
+    // Drawn into the page raster while it is composed (the cluster baskets).
+    virtual void Hintergrund(Lernansicht &, QImage &) {}
 
     // The text flow for a card's caption. Return true when the caption was
     // set here; false leaves it to the plain drawing of the renderer (one

@@ -29,7 +29,7 @@ int Spaltenzahl(const HeaderDataTyp &k)
 
 int Zellart(int art)
 {
-    return (art >= 0 && art <= 3) ? art : 0;
+    return (art >= karteText && art <= karteAbfrageBild) ? art : karteText;
 }
 
 int Bildgroesse(int groesse)
@@ -55,7 +55,7 @@ int ScaleFsize(int fsize, double faktor)
 void DrawBaskets(Lernansicht &lv, QImage &raster)
 {
     const HeaderDataTyp &kopf = lv.Dok().Kopf;
-    if (kopf.DokTyp != dokCluster || raster.isNull())
+    if (raster.isNull())
         return;
     const Rahmen r = RahmenVon(lv);
     const int w = raster.width(), h = raster.height();
@@ -94,9 +94,9 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokCluster || !neuAufbauen)
+    if (!neuAufbauen)
         return;
-    ArtenLoeschen(dok, {40, 41, 42, 43});
+    ArtenLoeschen(dok, IstClusterElement);
     const Rahmen r = RahmenVon(lv);
     const int spalten = Spaltenzahl(kopf), zeilen = Zeilenzahl(kopf);
     const int l = Runden(r.W * r.L), t = Runden(r.H * r.T);
@@ -118,22 +118,22 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
             const double kx = (l + c * cw + cw * 0.5) / r.W;
             const double ky = ((rr + 0.5) * rh + t + g) / r.H;
             int i = -1;
-            if (art == 2 || art == 3) {
+            if (art == karteBild || art == karteAbfrageBild) {
                 QString cap;
-                if (art == 3) {
+                if (art == karteAbfrageBild) {
                     cap = zelle.BildKenn.isEmpty()
                               ? Zufallskennung() + QStringLiteral(" (Zufallskennung für Bild)")
                               : zelle.BildKenn + QStringLiteral(" (Bildkennung)");
                     zelle.Text = cap;
                 }
-                i = ObjektHinzufuegen(dok, 40 + art, ebeneTexteUndBilder, art == 3 ? cap : QString(),
+                i = ObjektHinzufuegen(dok, ClusterTyp(art), ebeneTexteUndBilder, art == karteAbfrageBild ? cap : QString(),
                                       ScaleFsize(Bildgroesse(zelle.Groesse), f), 5, kx, ky, 0);
                 ObjDataTyp &o = dok.Objekte[size_t(i)];
                 o.Bild = zelle.Bild;
                 o.BildKenn = zelle.BildKenn;
                 o.BildkarteAnpassen = zelle.BildkarteAnpassen;
             } else if (!zelle.Text.trimmed().isEmpty()) {
-                i = ObjektHinzufuegen(dok, 40 + art, ebeneTexteUndBilder, zelle.Text, ScaleFsize(0, f), 5, kx, ky, 0);
+                i = ObjektHinzufuegen(dok, ClusterTyp(art), ebeneTexteUndBilder, zelle.Text, ScaleFsize(0, f), 5, kx, ky, 0);
                 dok.Objekte[size_t(i)].TAusr = 1;
             }
             if (i < 0)
@@ -141,7 +141,7 @@ void LayoutClusterCards(Lernansicht &lv, bool neuAufbauen)
             ObjDataTyp &o = dok.Objekte[size_t(i)];
             o.KartBreite = cw * 0.95 / r.W;
             o.KartHoehe = rh * 0.85 / r.H;
-            if (art == 1 || art == 3) {
+            if (art == karteAbfrageText || art == karteAbfrageBild) {
                 o.FrageNummer = ++zaehler;
                 o.KorbZeile = rr;
                 o.KorbSpalte = c;
@@ -157,9 +157,9 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokKreuzZuordnung || !neuAufbauen)
+    if (!neuAufbauen)
         return;
-    ArtenLoeschen(dok, {50, 51, 52, 53});
+    ArtenLoeschen(dok, IstKreuzElement);
     const Rahmen r = RahmenVon(lv);
     const bool drei = kopf.LueckenTabelleSpalten >= 3;
     const int zeilen = Zeilenzahl(kopf);
@@ -171,8 +171,8 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
     auto element = [&](int zeile, int spalte, int x, int kausr, int tausr, const QString &paar) -> int {
         const lueckentabellearrtyp &zelle = kopf.LueckenTabelle[size_t(zeile)][size_t(spalte)];
         const int art = Zellart(zelle.Art);
-        const bool bild = art == 2 || art == 3;
-        const int i = ObjektHinzufuegen(dok, 50 + art, ebeneTexteUndBilder,
+        const bool bild = art == karteBild || art == karteAbfrageBild;
+        const int i = ObjektHinzufuegen(dok, KreuzTyp(art), ebeneTexteUndBilder,
                                         bild ? QString() : zelle.Text.leftJustified(4, u' '),
                                         bild ? Bildgroesse(zelle.Groesse) : 0, kausr, double(x) / r.W,
                                         ((zeile + 0.5) * rh + t) / r.H, 0);
@@ -195,7 +195,7 @@ void LayoutCrossMatching(Lernansicht &lv, bool neuAufbauen)
         o.Sx = o.Kx - 2.0 * q / r.W;
         o.Sy = o.Ky;
         o.PartnerIndex = i - 1;
-        if (o.Typ == 51 || o.Typ == 53)
+        if (o.Typ == objKreuzAbfrageText || o.Typ == objKreuzAbfrageBild)
             o.FrageNummer = paarNummer++;
     };
 

@@ -1,5 +1,5 @@
 // The crossword page: boxes and start markers of the grid, the clue lists
-// "Waagerecht" and "Senkrecht", and the kind-60 letters.
+// "Waagerecht" and "Senkrecht", and the grid letters (objKreuzwortGitter).
 
 #include "learnview/TextLayouts.h"
 #include "learnview/TextlayoutIntern.h"
@@ -45,7 +45,7 @@ void LayoutCrossword(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokKreuzwortraetsel || lv.PageBitmap.isNull())
+    if (lv.PageBitmap.isNull())
         return;
     if (neuAufbauen)
         ArtenLoeschen(dok, {objKreuzwortGitter});

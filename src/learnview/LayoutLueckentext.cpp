@@ -3,6 +3,7 @@
 // rebuild entry points and marked-up card captions.
 
 #include "learnview/TextLayouts.h"
+#include "learnview/Seitenlayouts.h"
 #include "learnview/TextlayoutIntern.h"
 #include "learnview/Zeichenhilfen.h"
 
@@ -56,6 +57,13 @@ void ArtenLoeschen(Dokument &dok, std::initializer_list<int> arten)
 {
     for (int i = int(dok.Objekte.size()) - 1; i >= 0; --i)
         if (std::find(arten.begin(), arten.end(), dok.Objekte[size_t(i)].Typ) != arten.end())
+            ObjektLoeschen(dok, i);
+}
+
+void ArtenLoeschen(Dokument &dok, bool (*art)(int))
+{
+    for (int i = int(dok.Objekte.size()) - 1; i >= 0; --i)
+        if (art(dok.Objekte[size_t(i)].Typ))
             ObjektLoeschen(dok, i);
 }
 
@@ -128,20 +136,10 @@ bool Bereit(const Lernansicht &lv)
 
 } // namespace
 
-void LayoutClozeType(Lernansicht &lv, bool neuAufbauen)
-{
-    if (lv.Dok().Kopf.DokTyp != dokLueckentext)
-        return;
-    if (lv.Dok().Kopf.DokUnterTyp == subTabelle)
-        LayoutTable(lv, neuAufbauen);
-    else
-        LayoutCloze(lv, neuAufbauen);
-}
-
 void LayoutCloze(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
-    if (dok.Kopf.DokTyp != dokLueckentext || !Bereit(lv))
+    if (!Bereit(lv))
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)
@@ -165,11 +163,11 @@ void LayoutCloze(Lernansicht &lv, bool neuAufbauen)
 void LayoutFindWords(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
-    if (dok.Kopf.DokTyp != dokWoerterFinden || !Bereit(lv))
+    if (!Bereit(lv))
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)
-        ArtenLoeschen(dok, {70, 71});
+        ArtenLoeschen(dok, IstWortsucheElement);
     if (dok.Kopf.lueckentext.isEmpty())
         return;
     // the find-words text: fragentext when it is filled, else the edited text itself
@@ -183,19 +181,20 @@ void TextLayoutsNeuAufbauen(Lernansicht &lv)
 {
     if (lv.PageBitmap.isNull())
         lv.RebuildView();
-    LayoutClozeType(lv, true);
-    LayoutFindWords(lv, true);
-    LayoutCrossword(lv, true);
+    const Seitenlayout &seite = SeitenlayoutVon(lv.Dok().Kopf);
+    if (!seite.Layout)
+        return;
     const auto &objekte = lv.Dok().Objekte;
-    if (std::none_of(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return o.Typ >= 10 && o.Typ <= 17; })) {
-        LayoutQuestions(lv, true);
+    if (seite.Art != Seitenart::Einzelfragen) {
+        seite.Layout(lv, true);
+    } else if (std::none_of(objekte.begin(), objekte.end(),
+                            [](const ObjDataTyp &o) { return IstEinzelfragenart(o.Typ); })) {
+        // the pages of single questions are stored with the document
+        seite.Layout(lv, true);
         // new pages are drawn once, as stored pages are after reading
-        if (lv.Dok().Kopf.DokTyp == dokEinzelfragen && !objekte.empty())
+        if (!objekte.empty())
             lv.RebuildView();
     }
-    LayoutMultipleChoice(lv, true);
-    LayoutClusterCards(lv, true);
-    LayoutCrossMatching(lv, true);
 }
 
 void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart, QSize ansicht, int nummerierung)
@@ -209,34 +208,42 @@ void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart, QSize ansi
 
 bool TextLayoutsFehlen(const Dokument &dok)
 {
-    const int typ = dok.Kopf.DokTyp;
-    auto eigene = [&](int art) {
-        switch (typ) {
-        case dokLueckentext: return art == objAbfrageLuecke || art == objFalschwort || (art >= 31 && art <= 34);
-        case dokKreuzwortraetsel: return art == objKreuzwortGitter;
-        case dokWoerterFinden: return art == 70 || art == 71;
-        case dokCluster: return art >= 40 && art <= 43;
-        case dokKreuzZuordnung: return art >= 50 && art <= 53;
-        }
-        return false;
-    };
+    const Seitenlayout &seite = SeitenlayoutVon(dok.Kopf);
     const auto &objekte = dok.Objekte;
-    auto gibt = [&](int von, int bis) {
-        return std::any_of(objekte.begin(), objekte.end(),
-                           [&](const ObjDataTyp &o) { return o.Typ >= von && o.Typ <= bis; });
+    auto gibt = [&](bool (*art)(int)) {
+        return std::any_of(objekte.begin(), objekte.end(), [&](const ObjDataTyp &o) { return art(o.Typ); });
     };
     // question pages: single questions are stored, multiple-choice pages never
-    if (typ == dokEinzelfragen)
-        return !dok.Kopf.fragentext.trimmed().isEmpty() && !gibt(10, 17);
-    if (typ == dokMultipleChoice)
-        return gibt(20, 21) && !gibt(22, 27);
-    if (typ != dokLueckentext && typ != dokKreuzwortraetsel && typ != dokWoerterFinden && typ != dokCluster
-        && typ != dokKreuzZuordnung)
-        return false;
-    for (const ObjDataTyp &o : dok.Objekte)
-        if (eigene(o.Typ) && o.Generiert)
-            return false;
-    return true;
+    switch (seite.Art) {
+    case Seitenart::Bildseite: return false;
+    case Seitenart::Einzelfragen: return !dok.Kopf.fragentext.trimmed().isEmpty() && !gibt(IstEinzelfragenart);
+    case Seitenart::MultipleChoice:
+        return gibt([](int t) { return t == objMCFrage || t == objMCFrageBild; })
+               && !gibt([](int t) { return t >= objMCFragetext && t <= objMCAntwortBild; });
+    default: break;
+    }
+    return std::none_of(objekte.begin(), objekte.end(),
+                        [&](const ObjDataTyp &o) { return seite.EigeneArt(o.Typ) && o.Generiert; });
+}
+
+void TextLayouts::SeiteVorbereiten(Lernansicht &lv)
+{
+    const Seitenlayout &seite = SeitenlayoutVon(lv.Dok().Kopf);
+    if (seite.Schritt == Layoutschritt::VorDemHintergrund)
+        seite.Layout(lv, false);
+}
+
+void TextLayouts::SeiteSetzen(Lernansicht &lv)
+{
+    const Seitenlayout &seite = SeitenlayoutVon(lv.Dok().Kopf);
+    if (seite.Schritt == Layoutschritt::UmDieObjekte)
+        seite.Layout(lv, false);
+}
+
+void TextLayouts::Hintergrund(Lernansicht &lv, QImage &raster)
+{
+    if (const auto zeichnen = SeitenlayoutVon(lv.Dok().Kopf).Hintergrund)
+        zeichnen(lv, raster);
 }
 
 TextLayouts &StandardTextLayouts()

@@ -43,7 +43,7 @@ Tabellengeometrie Geometrie(const Rahmen &r, const HeaderDataTyp &k)
 
 int Zellart(const lueckentabellearrtyp &z)
 {
-    return (z.Art >= 0 && z.Art <= 4) ? z.Art : 0;
+    return (z.Art >= zelleText && z.Art <= zelleAbfrageText) ? z.Art : zelleText;
 }
 
 int BildzellenHoehe(const lueckentabellearrtyp &z, const Rahmen &r)
@@ -57,11 +57,11 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
 {
     Dokument &dok = lv.Dok();
     HeaderDataTyp &kopf = dok.Kopf;
-    if (kopf.DokTyp != dokLueckentext || lv.PageBitmap.isNull())
+    if (lv.PageBitmap.isNull())
         return;
     lv.GapFontOffset = 0;
     if (neuAufbauen)
-        ArtenLoeschen(dok, {objAbfrageLuecke, 31, 32, 33, 34});
+        ArtenLoeschen(dok, [](int t) { return t == objAbfrageLuecke || IstTabellenZelle(t); });
     const Rahmen r = RahmenVon(lv);
     const Tabellengeometrie g = Geometrie(r, kopf);
     const QColor farbe = Farbe(kopf.TextCol);
@@ -90,7 +90,7 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
                 const int rechterRand = r.W - (x + g.Breite);
                 const double cx = (x + g.Breite * 0.5) / r.W;
                 int boden = y;
-                if (art == 0) {
+                if (art == zelleText) {
                     int yy = y;
                     for (const QString &a : zeilen[size_t(z * g.Spalten + k)]) {
                         yy = TextFlow(form, p, r.W, rechterRand, !zeichnen, farbe, zeichnen && neuAufbauen, fmCloze,
@@ -100,13 +100,13 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
                     }
                     boden = yy;
                 } else {
-                    const bool abfrage = art == 4;
+                    const bool abfrage = art == zelleAbfrageText;
                     boden = y + (abfrage ? Runden(g.Hoehe * 0.75) : BildzellenHoehe(zelle, r));
                     if (zeichnen) {
                         const double cy = double(y) / r.H + (abfrage ? 0.015 : 0.0035);
                         if (neuAufbauen) {
-                            const int typ = 30 + art;
-                            const QString cap = abfrage ? zelle.Text : art == 3 ? zelle.Link : QString();
+                            const int typ = TabellenZellenTyp(art);
+                            const QString cap = abfrage ? zelle.Text : art == zelleBildLink ? zelle.Link : QString();
                             const int i = ObjektHinzufuegen(dok, typ, ebeneTexteUndBilder, cap,
                                                             abfrage ? 0 : zelle.Groesse, 4, cx, cy, 0);
                             ObjDataTyp &o = dok.Objekte[size_t(i)];
@@ -118,14 +118,13 @@ void LayoutTable(Lernansicht &lv, bool neuAufbauen)
                                 o.Bild = zelle.Bild;
                                 o.BildKenn = zelle.BildKenn;
                                 o.BildkarteAnpassen = zelle.BildkarteAnpassen;
-                                if (art == 3)
+                                if (art == zelleBildLink)
                                     o.PunktInUebung = zelle.PunktInUebung;
                             }
                         } else {
                             const int anzahl = int(dok.Objekte.size());
                             while (zellzeiger < anzahl
-                                   && !(dok.Objekte[size_t(zellzeiger)].Typ >= 31
-                                        && dok.Objekte[size_t(zellzeiger)].Typ <= 34))
+                                   && !IstTabellenZelle(dok.Objekte[size_t(zellzeiger)].Typ))
                                 ++zellzeiger;
                             if (zellzeiger < anzahl) {
                                 ObjDataTyp &o = dok.Objekte[size_t(zellzeiger)];

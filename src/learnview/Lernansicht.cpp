@@ -36,6 +36,24 @@ QSize Einpassen(QSize seite, QSize verfuegbar)
     return {int(w), std::max(1, Runden(w * ph / pw))};
 }
 
+// The page fitted into the available size and the part of it the view
+// shows at a zoom: never larger than the available size.
+struct Fenstermass
+{
+    QSize Eingepasst;
+    QSize Sichtbar;
+};
+
+Fenstermass FensterMessen(QSize raster, QSize verfuegbar, double zoom)
+{
+    const QSize w(std::max(1, verfuegbar.width()), std::max(1, verfuegbar.height()));
+    Fenstermass m;
+    m.Eingepasst = Einpassen(raster, w);
+    m.Sichtbar = QSize(std::max(1, std::min(Runden(m.Eingepasst.width() * zoom), w.width())),
+                       std::max(1, std::min(Runden(m.Eingepasst.height() * zoom), w.height())));
+    return m;
+}
+
 void GroesseSicherstellen(QImage &bild, QSize groesse, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
     if (bild.size() != groesse || bild.format() != format)
@@ -94,19 +112,7 @@ const QImage &Lernansicht::Arbeitskopie()
         m_arbeitskopie = {};
         return m_arbeitskopie;
     }
-    QImage kopie = basis.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (kopie.size() != g.Basis.size())
-        kopie = kopie.scaled(g.Basis.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (deck < 100) {
-        QImage blass(kopie.size(), QImage::Format_ARGB32_Premultiplied);
-        blass.fill(Qt::transparent);
-        QPainter p(&blass);
-        p.setOpacity(Alpha(deck) / 255.0);
-        p.drawImage(0, 0, kopie);
-        p.end();
-        kopie = blass;
-    }
-    m_arbeitskopie = kopie;
+    m_arbeitskopie = BildAufbereiten(basis, g.Basis.size(), deck);
     return m_arbeitskopie;
 }
 
@@ -170,16 +176,15 @@ std::array<double, 4> Lernansicht::ComposePage(QImage &ziel, QSize verfuegbar, d
 {
     const Seitengeometrie g = Geometrie();
     zoom = std::clamp(std::isfinite(zoom) ? zoom : 1.0, 0.1, 4.0);
-    const QSize w(std::max(1, verfuegbar.width()), std::max(1, verfuegbar.height()));
-    const QSize eingepasst = Einpassen(g.Raster, w);
-    const int zb = std::max(1, std::min(Runden(eingepasst.width() * zoom), w.width()));
-    const int zh = std::max(1, std::min(Runden(eingepasst.height() * zoom), w.height()));
+    const Fenstermass m = FensterMessen(g.Raster, verfuegbar, zoom);
+    const QSize eingepasst = m.Eingepasst;
+    const int zb = m.Sichtbar.width(), zh = m.Sichtbar.height();
     const double qb = std::min(g.Raster.width() / zoom * zb / eingepasst.width(), double(g.Raster.width()));
     const double qh = std::min(g.Raster.height() / zoom * zh / eingepasst.height(), double(g.Raster.height()));
     GroesseSicherstellen(ziel, QSize(zb, zh));
     SeiteZeichnen(ziel, QRectF(0, 0, qb, qh));
-    if (m_dok.Kopf.DokTyp == dokCluster && Haken)
-        Haken->DrawBaskets(*this, ziel);
+    if (Haken)
+        Haken->Hintergrund(*this, ziel);
     return {0.0, 0.0, qb / g.Raster.width(), qh / g.Raster.height()};
 }
 
@@ -211,12 +216,11 @@ void Lernansicht::RebuildView()
     ++Aufbauzaehler;
     const double zoom = kZoomFaktoren[size_t(std::clamp(ZoomStufe, 0, 4))];
     const Seitengeometrie g = Geometrie();
-    const QSize verfuegbar(std::max(1, Ansichtsgroesse.width()), std::max(1, Ansichtsgroesse.height()));
 
     // 2. the window the view shows at this zoom (only its size is needed)
-    const QSize eingepasst = Einpassen(g.Raster, verfuegbar);
-    const int zb = std::max(1, std::min(Runden(eingepasst.width() * zoom), verfuegbar.width()));
-    const int zh = std::max(1, std::min(Runden(eingepasst.height() * zoom), verfuegbar.height()));
+    const Fenstermass m = FensterMessen(g.Raster, Ansichtsgroesse, zoom);
+    const QSize eingepasst = m.Eingepasst;
+    const int zb = m.Sichtbar.width(), zh = m.Sichtbar.height();
     const double ww = std::min(double(zb) / (eingepasst.width() * zoom), 1.0);
     const double wh = std::min(double(zh) / (eingepasst.height() * zoom), 1.0);
 
@@ -236,8 +240,8 @@ void Lernansicht::RebuildView()
                          QSize(std::max(1, Runden(eingepasst.width() * zoom)),
                                std::max(1, Runden(eingepasst.height() * zoom))));
     SeiteZeichnen(PageBitmap, QRectF(QPointF(0, 0), QSizeF(g.Raster)));
-    if (m_dok.Kopf.DokTyp == dokCluster && Haken)
-        Haken->DrawBaskets(*this, PageBitmap);
+    if (Haken)
+        Haken->Hintergrund(*this, PageBitmap);
 
     // 6. the base image layer switched off: a white page, margins included
     if (!Ebene0Check && !UebungLaeuft)
@@ -245,10 +249,8 @@ void Lernansicht::RebuildView()
 
     // 7. question and multiple-choice pages, the editor grid
     GapFontOffset = 0;
-    if (Haken) {
-        Haken->LayoutQuestions(*this);
-        Haken->LayoutMultipleChoice(*this);
-    }
+    if (Haken)
+        Haken->SeiteVorbereiten(*this);
     if (Autorenmodus() && GitterAnzeigen)
         Gitter(PageBitmap);
 
@@ -259,16 +261,8 @@ void Lernansicht::RebuildView()
     // 10. the fixed objects under the query cards
     BackdropBitmap = PageBitmap;
     FesterDurchgang();
-    // 11. everything in stacking order
-    ObjekteZeichnen();
-    // 12. what the layouts draw over the objects
-    LayoutsNachObjekten();
-    // 13. the query fields on top
-    if (!Autorenmodus())
-        AbfragenObenauf();
-    // 14.
-    CleanBitmap = PageBitmap;
-    PresentView();
+    // 11. to 14.
+    ObjekteAufDieSeite();
 
     for (auto it = m_bildCache.begin(); it != m_bildCache.end();) {
         if (it->second.Generation < m_generation - 1)
@@ -280,23 +274,37 @@ void Lernansicht::RebuildView()
 
 void Lernansicht::LayoutsNachObjekten()
 {
-    if (!Haken)
-        return;
-    Haken->LayoutClozeType(*this);
-    Haken->LayoutFindWords(*this);
-    Haken->LayoutClusterCards(*this);
-    Haken->LayoutCrossMatching(*this);
-    Haken->LayoutCrossword(*this);
+    if (Haken)
+        Haken->SeiteSetzen(*this);
+}
+
+void Lernansicht::Durchgang(QImage &ziel, const RenderOptionen &opt, bool (*nimm)(int))
+{
+    QPainter p(&ziel);
+    for (int i = 0; i < int(m_dok.Objekte.size()); ++i)
+        if (nimm(m_dok.Objekte[size_t(i)].Typ))
+            ObjektZeichnen(p, &ziel, ziel.size(), i, opt);
 }
 
 void Lernansicht::FesterDurchgang()
 {
     RenderOptionen opt;
     opt.FesterDurchgang = true;
-    QPainter p(&BackdropBitmap);
-    for (int i = 0; i < int(m_dok.Objekte.size()); ++i)
-        if (IstFestesObjekt(m_dok.Objekte[size_t(i)].Typ))
-            ObjektZeichnen(p, &BackdropBitmap, BackdropBitmap.size(), i, opt);
+    Durchgang(BackdropBitmap, opt, IstFestesObjekt);
+}
+
+void Lernansicht::ObjekteAufDieSeite()
+{
+    // 11. everything in stacking order
+    ObjekteZeichnen();
+    // 12. what the layouts draw over the objects
+    LayoutsNachObjekten();
+    // 13. the query fields on top
+    if (!Autorenmodus())
+        AbfragenObenauf();
+    // 14.
+    CleanBitmap = PageBitmap;
+    PresentView();
 }
 
 void Lernansicht::ObjekteZeichnen()
@@ -311,10 +319,7 @@ void Lernansicht::AbfragenObenauf()
 {
     RenderOptionen opt;
     opt.ZuerstLoeschen = true;
-    QPainter p(&PageBitmap);
-    for (int i = 0; i < int(m_dok.Objekte.size()); ++i)
-        if (IstAbfragefeld(m_dok.Objekte[size_t(i)].Typ))
-            ObjektZeichnen(p, &PageBitmap, PageBitmap.size(), i, opt);
+    Durchgang(PageBitmap, opt, IstAbfragefeld);
 }
 
 void Lernansicht::RedrawObjects()
@@ -325,12 +330,7 @@ void Lernansicht::RedrawObjects()
         return;
     }
     PageBitmap = BackgroundBitmap;
-    ObjekteZeichnen();
-    LayoutsNachObjekten();
-    if (!Autorenmodus())
-        AbfragenObenauf();
-    CleanBitmap = PageBitmap;
-    PresentView();
+    ObjekteAufDieSeite();
 }
 
 QPoint Lernansicht::AnsichtsVersatz() const
@@ -397,7 +397,7 @@ void Lernansicht::FeldAufdecken(int index)
 {
     if (index < 0 || index >= int(m_dok.Objekte.size()))
         return;
-    m_dok.Objekte[size_t(index)].Abgedeckt = 0;
+    m_dok.Objekte[size_t(index)].Abgedeckt = abgAufgedeckt;
     ObjektAktualisieren(index);
 }
 
@@ -428,10 +428,10 @@ bool Lernansicht::EbeneSichtbar(const ObjDataTyp &o) const
     if (UebungLaeuft)
         return true;
     switch (o.Ebene) {
-    case 0: return Ebene0Check;
-    case 1: return Ebene1Check;
-    case 2: return Ebene2Check;
-    case 3: return Ebene3Check;
+    case ebeneBasisbild: return Ebene0Check;
+    case ebeneTexteUndBilder: return Ebene1Check;
+    case ebeneInfopunkte: return Ebene2Check;
+    case ebeneLayout: return Ebene3Check;
     }
     return false; // a layer without a check box is never shown
 }
@@ -450,7 +450,7 @@ std::vector<int> Lernansicht::Stapelfolge() const
         folge[i] = int(i);
     auto zuletzt = [this](int i) {
         const ObjDataTyp &o = m_dok.Objekte[size_t(i)];
-        return IstAbdeckbar(o.Typ) && o.Abgedeckt == -1;
+        return IstAbdeckbar(o.Typ) && o.Abgedeckt == abgAbgedeckt;
     };
     std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
         const bool za = zuletzt(a), zb = zuletzt(b);
@@ -488,6 +488,12 @@ QPointF Lernansicht::SeiteZuAnsicht(QPointF bruch) const
             (bruch.y() - ViewWindow[1]) / wh * ViewBitmap.height()};
 }
 
+bool KarteEnthaelt(const ObjDataTyp &o, QPointF seite)
+{
+    const auto &k = o.KartRect;
+    return k[0] >= 0 && k[0] <= seite.x() && seite.x() < k[2] && k[1] <= seite.y() && seite.y() < k[3];
+}
+
 QRect Lernansicht::KartenPixel(const ObjDataTyp &o) const
 {
     if (o.KartRect[0] < 0 || PageBitmap.isNull())
@@ -509,7 +515,7 @@ QImage LernansichtRendern(Dokument &dok, QSize ansicht, int zoomstufe, bool aufd
         TextLayoutsNeuAufbauen(lv);
     if (aufdecken)
         for (ObjDataTyp &o : dok.Objekte)
-            o.Abgedeckt = 0;
+            o.Abgedeckt = abgAufgedeckt;
     lv.AssignNumbers(nummerierung, false);
     lv.RebuildView();
     return lv.ViewBitmap;

@@ -183,7 +183,11 @@ private:
     // Fills ziel (already of its size) with the page window quelle (page raster pixels).
     void SeiteZeichnen(QImage &ziel, const QRectF &quelle);
     void Gitter(QImage &ziel);
+    // Draws every object whose kind nimm accepts, in index order.
+    void Durchgang(QImage &ziel, const RenderOptionen &opt, bool (*nimm)(int));
     void FesterDurchgang();
+    // Steps 11 to 14 of RebuildView, shared with RedrawObjects.
+    void ObjekteAufDieSeite();
     void ObjekteZeichnen();
     void AbfragenObenauf();
     void LayoutsNachObjekten();
@@ -217,6 +221,10 @@ private:
     std::unordered_map<std::uint64_t, BildEintrag> m_bildCache;
     int m_generation = 0;
 };
+
+// Whether the card the object had at its last drawing holds the page point
+// (page fractions; right and bottom edges exclusive). False for a card never drawn.
+bool KarteEnthaelt(const ObjDataTyp &o, QPointF seite);
 
 // Copies the area quelle of von into nach at zielpunkt, clipped to both
 // rasters; both must be 32-bit rasters of the same format.

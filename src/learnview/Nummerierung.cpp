@@ -50,7 +50,7 @@ void Lernansicht::AssignNumbers(int modus, bool neuAufbauen)
     for (int i = 0; i < int(objekte.size()); ++i) {
         const ObjDataTyp &o = objekte[size_t(i)];
         if (dokTyp == dokMultipleChoice) {
-            if (o.Typ == 24)
+            if (o.Typ == objMCMarke)
                 liste.push_back(i);
         } else if (dokTyp == dokEinzelfragen) {
             if (o.Typ == objFrageAntwort && Zeichenbar(o))
@@ -91,7 +91,7 @@ void Lernansicht::AssignNumbers(int modus, bool neuAufbauen)
         ObjDataTyp &o = objekte[size_t(liste[pos])];
         if (IstAbfragefeld(o.Typ)) {
             o.AnzeigeNummer = modus == numFragezeichen ? 0 : int(pos) + 1;
-        } else if (o.Typ == 24) {
+        } else if (o.Typ == objMCMarke) {
             auto gefunden = folgen.find(o.FrageNummer);
             if (gefunden == folgen.end()) {
                 std::vector<int> folge(size_t(std::clamp(o.AntwortAnz, 0, kMaxAntworten)));
@@ -109,7 +109,7 @@ void Lernansicht::AssignNumbers(int modus, bool neuAufbauen)
             o.AnzeigeNummer = 0;
         } else {
             o.AnzeigeNummer = -1;
-            o.Abgedeckt = 0;
+            o.Abgedeckt = abgAufgedeckt;
         }
     }
     if (neuAufbauen)

@@ -5,6 +5,7 @@
 #include "learnview/Lernansicht.h"
 #include "learnview/Objektarten.h"
 #include "learnview/ObjektzeichnungIntern.h"
+#include "learnview/Seitenlayouts.h"
 #include "learnview/Zeichenhilfen.h"
 
 #include <QFontMetrics>
@@ -39,10 +40,10 @@ void AnkerMarkierung(QPainter &p, QPoint m)
     p.restore();
 }
 
-// The offsets of a line w pixels wide drawn as w x w one-pixel lines.
-int ErsterVersatz(int w) { return -w / 2; }
-
-void Leitlinie(QPainter &p, QPoint von, QPoint nach, const QColor &farbe, int dicke)
+// A line dicke pixels wide is drawn as dicke x dicke one-pixel lines, each
+// shifted by d (from -dicke / 2 on); linien draws them for one d.
+template <class Linien>
+void BreitZeichnen(QPainter &p, const QColor &farbe, int dicke, Linien linien)
 {
     const int w = std::clamp(dicke, 0, kLinieDickeMax);
     if (w <= 0)
@@ -50,33 +51,29 @@ void Leitlinie(QPainter &p, QPoint von, QPoint nach, const QColor &farbe, int di
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(farbe, 1, Qt::SolidLine, Qt::FlatCap));
-    for (int dx = ErsterVersatz(w); dx < ErsterVersatz(w) + w; ++dx)
-        for (int dy = ErsterVersatz(w); dy < ErsterVersatz(w) + w; ++dy)
-            p.drawLine(von + QPoint(dx, dy), nach + QPoint(dx, dy));
+    for (int dx = -w / 2; dx < -w / 2 + w; ++dx)
+        for (int dy = -w / 2; dy < -w / 2 + w; ++dy)
+            linien(QPoint(dx, dy));
     p.restore();
+}
+
+void Leitlinie(QPainter &p, QPoint von, QPoint nach, const QColor &farbe, int dicke)
+{
+    BreitZeichnen(p, farbe, dicke, [&](QPoint d) { p.drawLine(von + d, nach + d); });
 }
 
 // The bent line of cross-matching elements; on worksheets the pupil draws
 // the middle segment of the query elements.
 void Kreuzlinie(QPainter &p, QPoint anker, QPoint karte, int h, bool ohneMitte, const QColor &farbe, int dicke)
 {
-    const int w = std::clamp(dicke, 0, kLinieDickeMax);
-    if (w <= 0)
-        return;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(farbe, 1, Qt::SolidLine, Qt::FlatCap));
-    for (int dx = ErsterVersatz(w); dx < ErsterVersatz(w) + w; ++dx)
-        for (int dy = ErsterVersatz(w); dy < ErsterVersatz(w) + w; ++dy) {
-            const QPoint d(dx, dy);
-            const QPoint a = anker + d, b = anker + QPoint(50, 0) + d;
-            const QPoint c = karte - QPoint(50 + h, 0) + d, e = karte - QPoint(h, 0) + d;
-            p.drawLine(a, b);
-            if (!ohneMitte)
-                p.drawLine(b, c);
-            p.drawLine(c, e);
-        }
-    p.restore();
+    BreitZeichnen(p, farbe, dicke, [&](QPoint d) {
+        const QPoint a = anker + d, b = anker + QPoint(50, 0) + d;
+        const QPoint c = karte - QPoint(50 + h, 0) + d, e = karte - QPoint(h, 0) + d;
+        p.drawLine(a, b);
+        if (!ohneMitte)
+            p.drawLine(b, c);
+        p.drawLine(c, e);
+    });
 }
 
 int AutomatischeAusrichtung(const ObjDataTyp &o, int w, int h)
@@ -103,30 +100,15 @@ QImage Lernansicht::SkaliertesBild(const QImage &bild, QSize groesse, int deckkr
     if (bild.isNull() || groesse.isEmpty())
         return {};
     deckkraft = std::clamp(deckkraft, 0, 100);
-    auto erzeugen = [&] {
-        QImage b = bild.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (b.size() != groesse)
-            b = b.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (deckkraft < 100) {
-            QImage blass(b.size(), QImage::Format_ARGB32_Premultiplied);
-            blass.fill(Qt::transparent);
-            QPainter p(&blass);
-            p.setOpacity(Alpha(deckkraft) / 255.0);
-            p.drawImage(0, 0, b);
-            p.end();
-            b = blass;
-        }
-        return b;
-    };
     // very large cards are not kept
     if (qint64(groesse.width()) * groesse.height() > 16LL * 1024 * 1024)
-        return erzeugen();
+        return BildAufbereiten(bild, groesse, deckkraft);
     const quint64 q = quint64(bild.cacheKey());
     const std::uint64_t schluessel = q * 0x9E3779B97F4A7C15ULL ^ (quint64(groesse.width()) << 42)
                                      ^ (quint64(groesse.height()) << 21) ^ quint64(deckkraft);
     BildEintrag &e = m_bildCache[schluessel];
     if (e.Bild.isNull() || e.Quelle != bild.cacheKey() || e.Groesse != groesse || e.Deckkraft != deckkraft) {
-        e.Bild = erzeugen();
+        e.Bild = BildAufbereiten(bild, groesse, deckkraft);
         e.Quelle = bild.cacheKey();
         e.Groesse = groesse;
         e.Deckkraft = deckkraft;
@@ -182,9 +164,10 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
     k.AktFrage = o.FrageNummer == AktFrageNummer;
 
     // 1. gates
-    if (!bildschirm && (IstEinerVon(typ, {2, 4, 5, 28, 29}) || o.Ebene == ebeneInfopunkte))
+    if (!bildschirm && ((IstPunktart(typ) && !IstNavKnopf(typ)) || o.Ebene == ebeneInfopunkte))
         return ergebnis;
-    if (UebungLaeuft && o.Ebene == ebeneInfopunkte && IstEinerVon(typ, {2, 4, 5, 8, 33}) && !o.PunktInUebung)
+    if (UebungLaeuft && o.Ebene == ebeneInfopunkte && IstOeffenbar(typ) && typ != objMCInfopunkt && typ != objMCLink
+        && !o.PunktInUebung)
         return ergebnis;
     if (!EbeneSichtbar(o))
         return ergebnis;
@@ -199,24 +182,24 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
     if (!k.Ausgewaehlt) {
         if (typ == objAbfrageLuecke) {
             k.Textfarbe = autor ? QColor(192, 192, 192) : Farbe(kopf.LueckentextCol);
-        } else if (typ == 70 || typ == 71) {
+        } else if (IstWortsucheElement(typ)) {
             if (UebungLaeuft) {
-                const bool gefunden = o.Abgedeckt == 7;
+                const bool gefunden = o.Abgedeckt == abgMarkiert;
                 k.Textfarbe = gefunden ? Farbe(kopf.LueckentextCol) : Farbe(o.Farbe);
                 k.Stil = gefunden ? 4 : 0;
-            } else if (typ == 70) {
+            } else if (typ == objWortsucheWort) {
                 k.Textfarbe = Farbe(kopf.LueckentextCol);
             }
         }
     }
-    if ((typ == 70 || typ == 71) && !UebungLaeuft)
+    if (IstWortsucheElement(typ) && !UebungLaeuft)
         k.HDeck = 0;
 
     // 4. erase the previous card
     if (opt.ZuerstLoeschen && bildschirm && !autor && Zeichenbar(o) && o.KartRect[0] >= 0 && ziel
         && BackdropBitmap.size() == ziel->size()) {
         bool auslassen = IstFrageseitenart(typ) && !k.AktFrage;
-        if (UebungLaeuft && (kopf.DokTyp == dokEinzelfragen || kopf.DokTyp == dokMultipleChoice))
+        if (UebungLaeuft && SeitenlayoutVon(kopf).Fragenseiten)
             auslassen = true;
         if (!auslassen) {
             const QRect alt = QRect(QPoint(Runden(o.KartRect[0] * k.W), Runden(o.KartRect[1] * k.H)),
@@ -244,7 +227,7 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
     if (o.Sline == 5 && IstKreuzElement(typ) && opt.LinieZeichnen) {
         const double breite = std::clamp(std::isfinite(o.KartBreite) ? o.KartBreite : 0.0, 0.0, 1.0);
         const int h = o.KAusr == 5 ? Runden(breite * 0.5 * k.W) : 0;
-        Kreuzlinie(p, anker, punkt, h, opt.Zweck == rpWorksheet && (typ == 51 || typ == 53), Farbe(o.LinieFarbe),
+        Kreuzlinie(p, anker, punkt, h, opt.Zweck == rpWorksheet && IstAbfragefeld(typ), Farbe(o.LinieFarbe),
                    o.LinieDicke);
     }
     if ((o.Sline == 1 || o.Sline == 5) && k.Ausgewaehlt)
@@ -258,12 +241,11 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
     const int minimum = Runden(30 * s);
     bool alsKarte = IstKarte(typ);
     if (!alsKarte && !IstPunktart(typ))
-        alsKarte = (k.AktFrage && IstEinerVon(typ, {11, 22, 23, 25, 27}))
-                   || (k.AktFrage && !UebungLaeuft && IstEinerVon(typ, {10, 17, 24}));
+        alsKarte = (k.AktFrage && IstFragekarte(typ)) || (k.AktFrage && !UebungLaeuft && IstLernfragekarte(typ));
     k.AlsPunkt = !alsKarte && IstPunktart(typ);
     const int schrifthoehe = BeschriftungsHoehe(o.Fsize, s);
     const bool lueckenschrift = (typ == objAbfrageLuecke && kopf.DokTyp == dokLueckentext)
-                                || ((typ == 70 || typ == 71) && kopf.DokTyp == dokWoerterFinden);
+                                || (IstWortsucheElement(typ) && kopf.DokTyp == dokWoerterFinden);
     const int versatz = lueckenschrift ? std::clamp(GapFontOffset, -200, 200) : 0;
     bool leererText = false;
     if (k.AlsPunkt) {
@@ -279,9 +261,11 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
     } else if (alsKarte) {
         k.MitBild = IstBildart(typ) && !o.Bild.isNull();
         if (k.MitBild) {
-            const QString name = (typ >= 6 && typ <= 8) ? QStringLiteral("Arial") : Schriftart;
+            const QString name = (typ >= objAbfrageBild && typ <= objBildLink) ? QStringLiteral("Arial") : Schriftart;
             k.Ch = QFontMetrics(Schrift(name, schrifthoehe)).height();
-            if (IstEinerVon(typ, {34, 42, 43, 52, 53}) && o.KartHoehe > 0)
+            if (IstEinerVon(typ, {objTabelleAbfrageText, objClusterBild, objClusterAbfrageBild, objKreuzBild,
+                                  objKreuzAbfrageBild})
+                && o.KartHoehe > 0)
                 k.Ch = std::min(k.Ch, Runden(std::min(o.KartHoehe, 1.0) * k.H));
             k.BildBreite = o.Bild.height() > 0 ? Runden(double(o.Bild.width()) * k.Ch / o.Bild.height()) : 0;
             // an image from a file may be any shape; a card wider than twice the page serves nobody
@@ -294,10 +278,12 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
             leererText = k.Text.isEmpty();
             int grenze = 0;
             bool umbrechen = false;
-            if (typ == 11 || typ == 22) {
+            if (typ == objFrageText || typ == objMCFragetext) {
                 grenze = std::max(1, k.W - 2 * punkt.x());
                 umbrechen = true;
-            } else if (IstEinerVon(typ, {34, 40, 41, 50, 51}) && o.KartBreite > 0) {
+            } else if (IstEinerVon(typ, {objTabelleAbfrageText, objClusterText, objClusterAbfrageText, objKreuzText,
+                                         objKreuzAbfrageText})
+                       && o.KartBreite > 0) {
                 grenze = std::max(1, Runden(std::min(o.KartBreite, 1.0) * k.W));
                 umbrechen = true;
             }
@@ -337,9 +323,9 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
         }
     }
     if (!fest) {
-        if (o.Abgedeckt == -5 || o.Abgedeckt == -4)
+        if (o.Abgedeckt == abgAusstehend || o.Abgedeckt == abgOhneRueckmeldung)
             k.Cw = k.Ch = minimum;
-        else if (o.Abgedeckt == -3 || o.Abgedeckt == -2) {
+        else if (o.Abgedeckt == abgFehlversuch || o.Abgedeckt == abgGeloest) {
             k.Cw = 44;
             k.Ch = 38;
         }
@@ -356,7 +342,9 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
     case 4: links = punkt.x() - Runden(k.Cw / 2.0); oben = punkt.y() + gy; break;
     default: links = punkt.x() - Runden(k.Cw / 2.0); oben = punkt.y() - Runden(k.Ch / 2.0); break;
     }
-    if (leererText && IstEinerVon(typ, {0, 1, 34, 40, 41, 50, 51}))
+    if (leererText
+        && IstEinerVon(typ, {objAbfrageBeschriftung, objFixeBeschriftung, objTabelleAbfrageText, objClusterText,
+                             objClusterAbfrageText, objKreuzText, objKreuzAbfrageText}))
         k.Cw = k.Ch = 0;
     k.Rechteck = QRect(links, oben, k.Cw, k.Ch);
 
@@ -366,7 +354,7 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
                       double(oben + k.Ch) / k.H};
         o.KartPosX = links;
         o.KartPosY = oben;
-        const int gh = IstEinerVon(typ, {6, 7, 8, 31, 32, 33, 42, 43, 52, 53}) ? gx : Runden(2 * s);
+        const int gh = IstBildkarte(typ) ? gx : Runden(2 * s);
         o.KartHalbBreite = double(Runden(k.Cw / 2.0) + gx) / k.W;
         o.KartHalbHoehe = double(Runden(k.Ch / 2.0) + gh) / k.H;
     }
@@ -391,14 +379,14 @@ Lernansicht::Gezeichnet Lernansicht::ObjektZeichnen(QPainter &p, QImage *ziel, Q
 
     // 13. content
     bool inhalt = ImmerMitInhalt(typ) && opt.Zweck != rpAnswers;
-    const bool offen = o.Abgedeckt == 0 || o.Abgedeckt == 5 || fest;
+    const bool offen = o.Abgedeckt == abgAufgedeckt || o.Abgedeckt == abgVerbindbar || fest;
     if (bildschirm) {
-        inhalt = inhalt || (IstAbfragefeld(typ) && offen) || typ == 70 || typ == 71
-                 || (k.AktFrage && (typ == 10 || typ == 24) && offen)
-                 || (k.AktFrage && IstEinerVon(typ, {11, 22, 23, 25, 27}))
-                 || (k.AktFrage && typ == 17 && !UebungLaeuft);
+        inhalt = inhalt || (IstAbfragefeld(typ) && offen) || IstWortsucheElement(typ)
+                 || (k.AktFrage && IstFrageabfrage(typ) && offen) || (k.AktFrage && IstFragekarte(typ))
+                 || (k.AktFrage && typ == objTextLabel && !UebungLaeuft);
     }
-    if ((typ == 41 || typ == 43) && (opt.Zweck == rpAnswers || opt.Zweck == rpSolution)) {
+    if ((typ == objClusterAbfrageText || typ == objClusterAbfrageBild)
+        && (opt.Zweck == rpAnswers || opt.Zweck == rpSolution)) {
         inhalt = true;
         k.Textfarbe = QColor(255, 0, 0);
     }

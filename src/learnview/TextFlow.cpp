@@ -329,7 +329,7 @@ private:
         const QLatin1String zu(tag.Art == Tag::TokenAuf ? "]]" : ">>");
         m_token = AlsToken(tag.Art);
         m_luecke = !m_token;
-        m_tokenArt = tag.Art == Tag::TokenAuf ? 71 : 70;
+        m_tokenArt = tag.Art == Tag::TokenAuf ? objWortsucheFalle : objWortsucheWort;
         m_schliesser = tag.Art == Tag::TokenAuf ? Tag::TokenZu : Tag::LueckeZu;
         const qsizetype ende = m_text.indexOf(zu, pos + 2, Qt::CaseInsensitive);
         if (ende >= 0) {
@@ -419,7 +419,7 @@ private:
             o.Generiert = true;
             return;
         }
-        auto passt = [typ](int t) { return typ == objAbfrageLuecke ? t == objAbfrageLuecke : (t == 70 || t == 71); };
+        auto passt = [typ](int t) { return typ == objAbfrageLuecke ? t == objAbfrageLuecke : IstWortsucheElement(t); };
         const int anzahl = int(dok.Objekte.size());
         int i = std::max(0, m_form.Objektindex);
         while (i < anzahl && !passt(dok.Objekte[size_t(i)].Typ))
@@ -491,7 +491,7 @@ private:
     bool m_woerterFinden = false;
     int m_rasterHoehe = 0;
     bool m_luecke = false, m_token = false;
-    int m_tokenArt = 70;
+    int m_tokenArt = objWortsucheWort;
     Tag m_schliesser = Tag::Keiner;
 };
 

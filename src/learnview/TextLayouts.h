@@ -15,14 +15,16 @@
 
 namespace kalumo {
 
-// DokTyp 1: the table when DokUnterTyp is 1, else the cloze text.
-void LayoutClozeType(Lernansicht &lv, bool neuAufbauen);
+// The layouts of one kind of page each; SeitenlayoutVon (Seitenlayouts.h)
+// says which one a document gets. Each works on the view's PageBitmap and
+// does nothing while there is none.
+// Cloze text, C-test and their wrong-word variants.
 void LayoutCloze(Lernansicht &lv, bool neuAufbauen);
+// The text-image table (cloze subtype 1).
 void LayoutTable(Lernansicht &lv, bool neuAufbauen);
-// DokTyp 7. Its paragraphs are the lines of fragentext, or of lueckentext
+// Find words. Its paragraphs are the lines of fragentext, or of lueckentext
 // while fragentext is empty; nothing happens while lueckentext is empty.
 void LayoutFindWords(Lernansicht &lv, bool neuAufbauen);
-// DokTyp 6.
 void LayoutCrossword(Lernansicht &lv, bool neuAufbauen);
 
 // The character height of running text before shrinking: round(22 * s).
@@ -43,19 +45,14 @@ void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart = QStringLi
 // of those objects was made by a layout yet (freshly read documents).
 bool TextLayoutsFehlen(const Dokument &dok);
 
-// The hook a Lernansicht takes to lay out these types on every rebuild and
-// redraw, and to set marked-up captions of cards.
+// The hook a Lernansicht takes to lay out its page (by the table of page
+// layouts) on every rebuild and redraw, and to set marked-up captions of cards.
 class TextLayouts : public LayoutHaken
 {
 public:
-    void LayoutClozeType(Lernansicht &lv) override { kalumo::LayoutClozeType(lv, false); }
-    void LayoutFindWords(Lernansicht &lv) override { kalumo::LayoutFindWords(lv, false); }
-    void LayoutCrossword(Lernansicht &lv) override { kalumo::LayoutCrossword(lv, false); }
-    void LayoutQuestions(Lernansicht &lv) override { kalumo::LayoutQuestions(lv, false); }
-    void LayoutMultipleChoice(Lernansicht &lv) override { kalumo::LayoutMultipleChoice(lv, false); }
-    void LayoutClusterCards(Lernansicht &lv) override { kalumo::LayoutClusterCards(lv, false); }
-    void LayoutCrossMatching(Lernansicht &lv) override { kalumo::LayoutCrossMatching(lv, false); }
-    void DrawBaskets(Lernansicht &lv, QImage &raster) override { kalumo::DrawBaskets(lv, raster); }
+    void SeiteVorbereiten(Lernansicht &lv) override;
+    void SeiteSetzen(Lernansicht &lv) override;
+    void Hintergrund(Lernansicht &lv, QImage &raster) override;
     bool KartentextSetzen(QPainter &p, const ObjDataTyp &o, const QRect &r, const QFont &schrift,
                           const QColor &farbe, int tausr) override;
     bool KartentextMessen(const ObjDataTyp &o, const QFont &schrift, int breite, QSize &groesse) override;

@@ -25,6 +25,8 @@ QStringList Absaetze(const QString &text);
 
 // Deletes every object whose kind is one of arten, from the highest index down.
 void ArtenLoeschen(Dokument &dok, std::initializer_list<int> arten);
+// Deletes every object whose kind the test accepts, from the highest index down.
+void ArtenLoeschen(Dokument &dok, bool (*art)(int));
 
 // A text-flow environment for the view.
 void UmgebungEinrichten(TextFlowUmgebung &form, Lernansicht &lv);

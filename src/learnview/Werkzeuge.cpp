@@ -42,6 +42,24 @@ void OverlayBereitstellen(QImage &overlay, QSize groesse)
     }
 }
 
+// Transparent colours are painted into the overlay first and combined with
+// the picture afterwards (Fertig); opaque ones go straight into the picture.
+QImage &Leinwand(QImage &ziel, QImage &overlay, bool transparent)
+{
+    if (!transparent)
+        return ziel;
+    OverlayBereitstellen(overlay, ziel.size());
+    return overlay;
+}
+
+QRect Fertig(QImage &ziel, QImage &overlay, QRect bereich, bool transparent)
+{
+    bereich &= ziel.rect();
+    if (transparent)
+        DunklerKombinieren(ziel, overlay, bereich);
+    return bereich;
+}
+
 QPen RunderStift(const QColor &farbe, int breite)
 {
     return QPen(farbe, std::max(1, breite), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -148,13 +166,8 @@ QRect PfadZeichnen(QImage &ziel, QImage &overlay, const QPainterPath &pfad, bool
 {
     if (ziel.isNull() || pfad.isEmpty())
         return {};
-    QImage *leinwand = &ziel;
-    if (transparent) {
-        OverlayBereitstellen(overlay, ziel.size());
-        leinwand = &overlay;
-    }
     {
-        QPainter p(leinwand);
+        QPainter p(&Leinwand(ziel, overlay, transparent));
         p.setRenderHint(QPainter::Antialiasing, true);
         if (fuellen) {
             p.setPen(Qt::NoPen);
@@ -166,10 +179,8 @@ QRect PfadZeichnen(QImage &ziel, QImage &overlay, const QPainterPath &pfad, bool
             p.drawPath(pfad);
         }
     }
-    const QRect bereich = Umgebung(pfad.boundingRect(), (fuellen ? 1 : breite / 2 + 2) + kKombinierRand) & ziel.rect();
-    if (transparent)
-        DunklerKombinieren(ziel, overlay, bereich);
-    return bereich;
+    return Fertig(ziel, overlay, Umgebung(pfad.boundingRect(), (fuellen ? 1 : breite / 2 + 2) + kKombinierRand),
+                  transparent);
 }
 
 QRect StiftSegment(QImage &ziel, QImage &overlay, QPoint von, QPoint nach, int breite, const QColor &farbe,
@@ -186,15 +197,10 @@ QRect StiftSegment(QImage &ziel, QImage &overlay, QPoint von, QPoint nach, int b
         streifen << QPointF(von.x() + nx, von.y() + ny) << QPointF(nach.x() + nx, nach.y() + ny)
                  << QPointF(nach.x() - nx, nach.y() - ny) << QPointF(von.x() - nx, von.y() - ny);
     }
-    QImage *leinwand = &ziel;
-    if (transparent) {
-        OverlayBereitstellen(overlay, ziel.size());
-        leinwand = &overlay;
-    }
     {
         // polygon and circle painted one after the other: in one path their
         // windings could cancel where they overlap
-        QPainter p(leinwand);
+        QPainter p(&Leinwand(ziel, overlay, transparent));
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(Qt::NoPen);
         p.setBrush(farbe);
@@ -202,11 +208,8 @@ QRect StiftSegment(QImage &ziel, QImage &overlay, QPoint von, QPoint nach, int b
             p.drawPolygon(streifen);
         p.drawEllipse(Punkt(von), r, r);
     }
-    const QRect bereich = Umgebung(QRectF(Punkt(von), Punkt(nach)).normalized(), int(r) + 2 + kKombinierRand)
-                          & ziel.rect();
-    if (transparent)
-        DunklerKombinieren(ziel, overlay, bereich);
-    return bereich;
+    return Fertig(ziel, overlay, Umgebung(QRectF(Punkt(von), Punkt(nach)).normalized(), int(r) + 2 + kKombinierRand),
+                  transparent);
 }
 
 QRect FormZeichnen(QImage &ziel, QImage &overlay, int werkzeug, QPoint a, QPoint b, int breite,

@@ -27,6 +27,24 @@ QColor Farbe(Farbwert wert, int deckkraft)
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), Alpha(deckkraft));
 }
 
+QImage BildAufbereiten(const QImage &bild, QSize groesse, int deckkraft)
+{
+    deckkraft = std::clamp(deckkraft, 0, 100);
+    QImage b = bild.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (b.size() != groesse)
+        b = b.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (deckkraft < 100) {
+        QImage blass(b.size(), QImage::Format_ARGB32_Premultiplied);
+        blass.fill(Qt::transparent);
+        QPainter p(&blass);
+        p.setOpacity(Alpha(deckkraft) / 255.0);
+        p.drawImage(0, 0, b);
+        p.end();
+        b = blass;
+    }
+    return b;
+}
+
 QColor Abgedunkelt(const QColor &farbe)
 {
     return QColor(int(farbe.red() * 0.7), int(farbe.green() * 0.7), int(farbe.blue() * 0.7), farbe.alpha());

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QString>
@@ -30,6 +31,10 @@ QColor Farbe(Farbwert wert, int deckkraft = 100);
 int Alpha(int deckkraft);
 // Each channel times 0.7, alpha kept.
 QColor Abgedunkelt(const QColor &farbe);
+
+// A picture as the view draws it: premultiplied, scaled smoothly to groesse
+// and faded to deckkraft percent (clamped to 0..100).
+QImage BildAufbereiten(const QImage &bild, QSize groesse, int deckkraft);
 
 // A font of character height hoehe pixels (at least 1) with the style bits
 // of Stil: 1 bold, 2 italic, 4 underline, 8 strike-out.

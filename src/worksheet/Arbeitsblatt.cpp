@@ -332,7 +332,7 @@ struct Antwortbank
 
 bool IstBildantwort(int typ)
 {
-    return typ == objAbfrageBild || typ == 32 || typ == 43 || typ == 53;
+    return typ == objAbfrageBild || typ == objTabelleAbfrageBild || typ == objClusterAbfrageBild || typ == objKreuzAbfrageBild;
 }
 
 bool Gesammelt(const ObjDataTyp &o, const HeaderDataTyp &k, const ArbeitsblattOptionen &opt)

@@ -121,9 +121,9 @@ double TabelleSetzen(Blatt &b, TextFlowUmgebung &form, const Textrahmen &r, int 
             const double links = r.Links + s * (c + luecke);
             const double mitte = links + c / 2;
             switch (zelle.Art) {
-            case 1:
-            case 2:
-            case 3: {
+            case zelleFixbild:
+            case zelleAbfrageBild:
+            case zelleBildLink: {
                 const QImage &bild = zelle.Bild.isNull() ? Leerbild() : zelle.Bild;
                 const int groesse = std::clamp(zelle.Groesse, 0, 400);
                 double ph = Runden((groesse * 2 + 22) * h / 22.0);
@@ -133,9 +133,9 @@ double TabelleSetzen(Blatt &b, TextFlowUmgebung &form, const Textrahmen &r, int 
                     pw = 0.9 * c;
                 }
                 const QRectF platz(mitte - pw / 2, y + 0.5 * h, pw, ph);
-                if (zeichnen && zelle.Art == 1 && b.Rahmen)
+                if (zeichnen && zelle.Art == zelleFixbild && b.Rahmen)
                     b.P.drawImage(platz, bild);
-                if (zeichnen && zelle.Art == 2) {
+                if (zeichnen && zelle.Art == zelleAbfrageBild) {
                     if (b.Antworten)
                         b.P.drawImage(platz, bild);
                     if (b.Rahmen)
@@ -144,7 +144,7 @@ double TabelleSetzen(Blatt &b, TextFlowUmgebung &form, const Textrahmen &r, int 
                 ende = std::max(ende, platz.bottom() + 0.5 * h);
                 break;
             }
-            case 4: {
+            case zelleAbfrageText: {
                 double e = y;
                 for (const QString &a : Absaetze(zelle.Text))
                     e = b.Fluss(form, zeichnen && b.Antworten, kRot, fmSolution, hoehe, a, e, links, links + c);
@@ -300,7 +300,7 @@ double MCFrage(Blatt &b, TextFlowUmgebung &form, const ObjDataTyp &q, int nummer
         tiefster = std::max(tiefster, t + ph + 0.75 * h);
     }
 
-    const bool bildAntworten = q.Untertyp == 1;
+    const bool bildAntworten = q.Untertyp == kMCBildantworten;
     const QStringList zeilen = Absaetze(antwortText);
     const int n = int(zeilen.size());
     const bool zweiSpalten = bildAntworten && q.Typ == objMCFrage;
@@ -376,7 +376,7 @@ void MultipleChoiceKoerper(Blatt &b)
 void ClusterKoerper(Blatt &b)
 {
     const bool basis = b.O.Basisbild;
-    auto durchgang = [](const ObjDataTyp &o) { return o.Typ >= 40 && o.Typ <= 43 ? 1 : 0; };
+    auto durchgang = [](const ObjDataTyp &o) { return IstClusterElement(o.Typ) ? 1 : 0; };
     const Startbild start = b.Rahmen && basis ? Startbild::Hintergrund : Startbild::Weiss;
     QImage bild = Seitenbild(b, start, durchgang, QStringLiteral("cluster|%1").arg(basis ? 1 : 0));
     if (b.Rahmen) {
@@ -395,7 +395,8 @@ void ClusterKoerper(Blatt &b)
         for (int z = 0; z < zeilen; ++z)
             for (int s = 0; s < spalten; ++s) {
                 const lueckentabellearrtyp &zelle = k.LueckenTabelle[size_t(z)][size_t(s)];
-                const bool abfrage = (zelle.Art == 1 && !zelle.Text.trimmed().isEmpty()) || zelle.Art == 3;
+                const bool abfrage =
+                    (zelle.Art == karteAbfrageText && !zelle.Text.trimmed().isEmpty()) || zelle.Art == karteAbfrageBild;
                 if (!abfrage)
                     continue;
                 const double mitte = l + (s + 0.5) * spaltenbreite;

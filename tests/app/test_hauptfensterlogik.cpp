@@ -1,6 +1,8 @@
 #include "app/Hauptfensterlogik.h"
 #include "app/Hauptmenue.h"
 #include "app/Mauszeiger.h"
+#include "app/Menuezustand.h"
+#include "learnview/Lernansicht.h"
 #include "platform/Meldungen.h"
 
 #include <QDir>
@@ -9,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace kalumo;
 
@@ -88,23 +92,23 @@ TEST(Modus, MenuesUndPanelsJeModus)
 {
     struct Fall
     {
-        ModusEingaben e;
+        MenueEingaben e;
         bool oeffnen, arbeitsblatt, lehrer, einstellungen;
         bool titel, status, gesperrt;
         const char *knopf;
     };
-    ModusEingaben lern;
-    ModusEingaben uebung;
+    MenueEingaben lern;
+    MenueEingaben uebung;
     uebung.Ansichtsmodus = modusUebung;
-    ModusEingaben lehrer = uebung;
-    lehrer.UebArt = 2;
-    ModusEingaben gesperrt;
+    MenueEingaben lehrer = uebung;
+    lehrer.UebArt = uebNetzInitiiert;
+    MenueEingaben gesperrt;
     gesperrt.LernansichtSperren = 1;
     gesperrt.ArbeitsblattSperren = 1;
-    gesperrt.UebEinstSpeichern = 2;
-    ModusEingaben puzzleOhneStatus;
+    gesperrt.UebEinstSpeichern = kUebEinstGesperrt;
+    MenueEingaben puzzleOhneStatus;
     puzzleOhneStatus.Ansichtsmodus = modusSchiebepuzzle;
-    puzzleOhneStatus.StatusinfoAnzeigen = false;
+    puzzleOhneStatus.Einstellungen.UebStatusInfo = false;
     const Fall faelle[] = {
         {lern, true, true, false, false, true, false, false, "Lernansicht"},
         {uebung, false, false, false, false, false, true, false, "Übung abbrechen"},
@@ -114,32 +118,138 @@ TEST(Modus, MenuesUndPanelsJeModus)
     };
     for (size_t i = 0; i < std::size(faelle); ++i) {
         const Fall &f = faelle[i];
-        const ModusAnzeige a = ModusAnzeigeBerechnen(f.e);
-        EXPECT_EQ(a.Aktiv.at("Oeffnen1"), f.oeffnen) << i;
-        EXPECT_EQ(a.Aktiv.at("Schliessen1"), f.oeffnen) << i;
+        const MenueZustand a = MenueZustandBerechnen(f.e);
+        EXPECT_EQ(a.Eintrag("Oeffnen1").Aktiv, f.oeffnen) << i;
+        EXPECT_EQ(a.Eintrag("Schliessen1").Aktiv, f.oeffnen) << i;
+        EXPECT_EQ(a.Eintrag("Themenauswahl1").Aktiv, f.oeffnen) << i;
         // worksheets only in the learning view and when the author did not lock them
-        EXPECT_EQ(a.Aktiv.at("ArbeitsblattErstellen1"), f.arbeitsblatt) << i;
-        EXPECT_EQ(a.Aktiv.at("Uebungseinstellungen1"), f.einstellungen) << i;
+        EXPECT_EQ(a.Eintrag("ArbeitsblattErstellen1").Aktiv, f.arbeitsblatt) << i;
+        EXPECT_EQ(a.Eintrag("Uebungseinstellungen1").Aktiv, f.einstellungen) << i;
         EXPECT_EQ(a.TitelPanSichtbar, f.titel) << i;
         EXPECT_EQ(a.UebStatusSichtbar, f.status) << i;
         EXPECT_EQ(a.LernansichtGesperrtSichtbar, f.gesperrt) << i;
         EXPECT_EQ(a.LernansichtKnopfText, QString::fromUtf8(f.knopf)) << i;
     }
-    ModusEingaben serie = uebung;
-    serie.UebArt = 10;
-    EXPECT_TRUE(ModusAnzeigeBerechnen(serie).SerieStatusSichtbar);
-    EXPECT_TRUE(ModusAnzeigeBerechnen(serie).IndividualGedrueckt);
-    ModusEingaben teilnehmer = uebung;
-    teilnehmer.UebArt = 1;
-    EXPECT_TRUE(ModusAnzeigeBerechnen(teilnehmer).NetzGedrueckt);
-    EXPECT_FALSE(ModusAnzeigeBerechnen(teilnehmer).IndividualGedrueckt);
+    MenueEingaben serie = uebung;
+    serie.UebArt = uebSerie;
+    EXPECT_TRUE(MenueZustandBerechnen(serie).SerieStatusSichtbar);
+    EXPECT_TRUE(MenueZustandBerechnen(serie).IndividualGedrueckt);
+    MenueEingaben teilnehmer = uebung;
+    teilnehmer.UebArt = uebNetzTeilnahme;
+    EXPECT_TRUE(MenueZustandBerechnen(teilnehmer).NetzGedrueckt);
+    EXPECT_FALSE(MenueZustandBerechnen(teilnehmer).IndividualGedrueckt);
+    // the teacher keeps the menu "Lehrersteuerung" outside the learning view
+    MenueEingaben lehrerLernansicht;
+    lehrerLernansicht.UebArt = uebNetzInitiiert;
+    EXPECT_TRUE(MenueZustandBerechnen(lehrerLernansicht).Eintrag("Lehrersteuerung1").Aktiv);
+    EXPECT_TRUE(MenueZustandBerechnen(lehrer).Eintrag("Lehrersteuerung1").Aktiv);
+    EXPECT_FALSE(MenueZustandBerechnen(uebung).Eintrag("Lehrersteuerung1").Aktiv);
+
+    // which of the stacked panels shows: the picture area, the exercise panel
+    // (the puzzle board) or the start hint, and the toolbar beside them
+    struct Flaeche { MenueEingaben e; bool bild, werkzeuge, uebungPan, startInfo; };
+    MenueEingaben offen;
+    offen.DokumentOffen = true;
+    MenueEingaben uebungOffen = uebung;
+    uebungOffen.DokumentOffen = true;
+    const Flaeche flaechen[] = {
+        {lern, true, true, false, true},
+        {offen, true, true, false, false},
+        {uebungOffen, true, true, false, false},
+        {puzzleOhneStatus, false, false, true, false},
+    };
+    for (size_t i = 0; i < std::size(flaechen); ++i) {
+        const MenueZustand z = MenueZustandBerechnen(flaechen[i].e);
+        EXPECT_EQ(z.LernbildSichtbar, flaechen[i].bild) << i;
+        EXPECT_EQ(z.WerkzeugleisteSichtbar, flaechen[i].werkzeuge) << i;
+        EXPECT_EQ(z.UebungPanSichtbar, flaechen[i].uebungPan) << i;
+        EXPECT_EQ(z.StartInfoSichtbar, flaechen[i].startInfo) << i;
+    }
+    // the start dialog of a run shows its button pressed; the puzzle stays
+    // available in every mode (it refuses with a message while a run lasts)
+    MenueEingaben dialog;
+    dialog.StartDialogOffen = true;
+    EXPECT_TRUE(MenueZustandBerechnen(dialog).IndividualGedrueckt);
+    EXPECT_FALSE(MenueZustandBerechnen(lern).IndividualGedrueckt);
+    EXPECT_TRUE(MenueZustandBerechnen(puzzleOhneStatus).Eintrag("Schiebepuzzle1").Aktiv);
+}
+
+// Every entry of the table gets a state, and what the table says stays true:
+// an entry whose function does not exist is never enabled, a hidden one
+// never shown, a plain entry never checked.
+TEST(Menuezustand, JederEintragAusDerTabelle)
+{
+    MenueEingaben alles;
+    alles.AGBAdresse = true;
+    const MenueZustand z = MenueZustandBerechnen(alles);
+    std::function<void(const std::vector<MenuePunkt> &)> pruefen = [&](const std::vector<MenuePunkt> &l) {
+        for (const MenuePunkt &p : l) {
+            if (p.IstTrenner())
+                continue;
+            SCOPED_TRACE(p.Name.toStdString());
+            ASSERT_EQ(z.Eintraege.count(p.Name), 1u);
+            const EintragZustand &e = z.Eintrag(p.Name);
+            EXPECT_EQ(e.Aktiv, p.Verfuegbar);
+            if (!p.Ankreuzbar) {
+                EXPECT_FALSE(e.Angekreuzt);
+            }
+            if (p.Name != "AGBAnzeigen1") {
+                EXPECT_EQ(e.Sichtbar, p.Sichtbar);
+            }
+            if (p.Name != "WerkzeugleisteKlappen1") {
+                EXPECT_EQ(e.Text, p.Text);
+            }
+            pruefen(p.Unterpunkte);
+        }
+    };
+    pruefen(Hauptmenue());
+    EXPECT_TRUE(z.Eintrag("AGBAnzeigen1").Sichtbar);
+    EXPECT_FALSE(MenueZustandBerechnen(MenueEingaben{}).Eintrag("AGBAnzeigen1").Sichtbar);
+}
+
+TEST(Menuezustand, SperrenDerZentralenKonfigurationUndHaekchen)
+{
+    MenueEingaben e;
+    e.Einstellungen.Sound = false;
+    e.Einstellungen.UebNameEingabe = true;
+    e.Einstellungen.Aenderbar.Namenseingabe = false;
+    e.Einstellungen.Aenderbar.ProtokollderletztenUebung = false;
+    e.Einstellungen.Aenderbar.Notenskala = false;
+    e.Ebenen = {true, false, true, false};
+    e.Nummerierung = numZufaellig;
+    e.ZoomStufe = 2;
+    e.Werkzeugposition = 1;
+    e.WerkzeugleisteOffen = false;
+    const MenueZustand z = MenueZustandBerechnen(e);
+    // a locked option shows its value but cannot be changed
+    EXPECT_TRUE(z.Eintrag("Namenseingabe1").Angekreuzt);
+    EXPECT_FALSE(z.Eintrag("Namenseingabe1").Aktiv);
+    EXPECT_FALSE(z.Eintrag("Tonausgabe1").Angekreuzt);
+    EXPECT_TRUE(z.Eintrag("Tonausgabe1").Aktiv);
+    EXPECT_FALSE(z.Eintrag("ProtokollLetzteUebung1").Aktiv);
+    EXPECT_FALSE(z.Eintrag("Notenskala1").Aktiv);
+    const std::pair<const char *, bool> haekchen[] = {
+        {"Ebene0Menue", true},          {"Ebene1Menue", false},          {"Ebene2Menue", true},
+        {"Ebene3Menue", false},         {"NummerierungZufaellig1", true}, {"NummerierungGeordnet1", false},
+        {"NummerierungFragezeichen1", false}, {"Zoom100", false},         {"Zoom150", true},
+        {"Zoom200", false},             {"WerkzeugleisteLinks1", true},  {"WerkzeugleisteRechts1", false},
+    };
+    for (const auto &[name, an] : haekchen)
+        EXPECT_EQ(z.Eintrag(name).Angekreuzt, an) << name;
+    EXPECT_EQ(z.Eintrag("WerkzeugleisteKlappen1").Text, "Werkzeugleiste auf&klappen");
+    // collapsed on the left: the arrow points right, where the toolbar comes from
+    EXPECT_EQ(z.KlappKnopfText, ">");
+    EXPECT_EQ(z.KlappKnopfHinweis, "Werkzeugleiste aufklappen");
+    e.WerkzeugleisteOffen = true;
+    EXPECT_EQ(MenueZustandBerechnen(e).KlappKnopfText, "<");
 }
 
 TEST(Tastatur, Aktionen)
 {
-    const TastenZustand fragen{2, 5, false};
-    const TastenZustand bild{0, 5, false};
-    const TastenZustand editor{3, 5, true};
+    const TastenZustand fragen{dokEinzelfragen, 5, false};
+    const TastenZustand bild{dokBildbeschriftung, 5, false};
+    const TastenZustand editor{dokMultipleChoice, 5, true};
+    const TastenZustand puzzle{dokEinzelfragen, 5, false, modusSchiebepuzzle};
     struct Fall { int key; int mods; TastenZustand z; TastenAktion a; };
     const Fall faelle[] = {
         {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, bild, TastenAktion::FensterZuruecksetzen},
@@ -154,10 +264,21 @@ TEST(Tastatur, Aktionen)
         {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, bild, TastenAktion::ZoomHinein},
         {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, bild, TastenAktion::ZoomHeraus},
         {Qt::Key_Plus, Qt::ControlModifier, bild, TastenAktion::Keine},
+        // while the puzzle runs its arrow keys move tiles; only the window reset acts
+        {Qt::Key_Left, 0, puzzle, TastenAktion::Keine},
+        {Qt::Key_End, 0, puzzle, TastenAktion::Keine},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, puzzle, TastenAktion::Keine},
+        {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, puzzle, TastenAktion::FensterZuruecksetzen},
     };
     for (const Fall &f : faelle)
         EXPECT_EQ(TasteAuswerten(f.key, f.mods, f.z), f.a) << f.key << " " << f.mods;
-    EXPECT_EQ(TasteAuswerten(Qt::Key_End, 0, {2, 0, false}), TastenAktion::Keine);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_End, 0, {dokEinzelfragen, 0, false}), TastenAktion::Keine);
+    // the question keys do what the question buttons do
+    EXPECT_EQ(FrageKnopf(TastenAktion::ErsteFrage), objNavErste);
+    EXPECT_EQ(FrageKnopf(TastenAktion::LetzteFrage), objNavLetzte);
+    EXPECT_EQ(FrageKnopf(TastenAktion::VorherigeFrage), objNavZurueck);
+    EXPECT_EQ(FrageKnopf(TastenAktion::NaechsteFrage), objNavVor);
+    EXPECT_EQ(FrageKnopf(TastenAktion::ZoomHinein), -1);
 }
 
 TEST(Schliessen, JedeVerweigerungHaeltAn)

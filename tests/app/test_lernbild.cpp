@@ -42,8 +42,9 @@ const QColor kDeckblau(202, 228, 255);
 // Picture area and tool bar side by side, as in the main window.
 struct Aufbau
 {
-    Dokument dok;
-    std::unique_ptr<Lernansicht> lv;
+    Sitzung sitzung{QDir::tempPath()};
+    Dokument &dok = sitzung.Dok();
+    Lernansicht *lv = &sitzung.Ansicht();
     SkriptMeldungen meldungen;
     SkriptDateidialoge dialoge;
     QWidget fenster;
@@ -51,12 +52,11 @@ struct Aufbau
     TWerkzeugleiste *leiste = nullptr;
 
     explicit Aufbau(Dokument d = Seite(870, 609, Qt::white))
-        : dok(std::move(d))
     {
-        lv = std::make_unique<Lernansicht>(dok);
+        dok = std::move(d);
         auto *zeile = new QHBoxLayout(&fenster);
         zeile->setContentsMargins(0, 0, 0, 0);
-        bild = new TLernbild(*lv, &fenster);
+        bild = new TLernbild(sitzung, &fenster);
         leiste = new TWerkzeugleiste(*bild, meldungen, dialoge, SymbolstempelTyp{}, &fenster);
         zeile->addWidget(bild, 1);
         zeile->addWidget(leiste);
@@ -99,8 +99,8 @@ void Ziehen(QWidget *w, QPoint von, QPoint nach, Qt::MouseButton knopf = Qt::Lef
 Dokument ZweiFelder()
 {
     Dokument dok = Seite(870, 609, Qt::white);
-    Objekt(dok, 0, 0.3, 0.3, "Blatt");
-    Objekt(dok, 0, 0.7, 0.7, "Wurzel");
+    Objekt(dok, objAbfrageBeschriftung, 0.3, 0.3, "Blatt");
+    Objekt(dok, objAbfrageBeschriftung, 0.7, 0.7, "Wurzel");
     return dok;
 }
 
@@ -112,17 +112,17 @@ TEST(Lernbild, KlickDecktAufUndWiederZuMittlereTasteAuchMitStift)
     const QRect k0 = a.Karte(0), k1 = a.Karte(1);
     ASSERT_GT(Zaehlen(a.lv->ViewBitmap, k0, kDeckblau), 0);
     Klick(a.bild, a.W(k0.center()));
-    EXPECT_EQ(a.dok.Objekte[0].Abgedeckt, 0);
-    EXPECT_EQ(a.dok.Objekte[1].Abgedeckt, -1);
+    EXPECT_EQ(a.dok.Objekte[0].Abgedeckt, abgAufgedeckt);
+    EXPECT_EQ(a.dok.Objekte[1].Abgedeckt, abgAbgedeckt);
     const QImage bildschirm = a.bild->grab().toImage();
     EXPECT_EQ(Zaehlen(bildschirm, k0.translated(a.bild->Bildversatz()), kDeckblau), 0);
     Klick(a.bild, a.W(k0.center()));
-    EXPECT_EQ(a.dok.Objekte[0].Abgedeckt, -1);
+    EXPECT_EQ(a.dok.Objekte[0].Abgedeckt, abgAbgedeckt);
 
     a.leiste->StiftWaehlen(1);
     ASSERT_EQ(a.bild->Logik().Werkzeug(), wzStift);
     Klick(a.bild, a.W(k1.center()), Qt::MiddleButton);
-    EXPECT_EQ(a.dok.Objekte[1].Abgedeckt, 0);
+    EXPECT_EQ(a.dok.Objekte[1].Abgedeckt, abgAufgedeckt);
     // a click on an empty place does nothing
     const auto zaehler = a.lv->Aufbauzaehler;
     a.leiste->WerkzeugWaehlen(wzZeiger);

@@ -1,3 +1,5 @@
+#include "Probelauf.h"
+
 #include "app/TForm1.h"
 #include "platform/Dateidialoge.h"
 #include "platform/Dateioeffner.h"
@@ -113,7 +115,7 @@ TEST(TForm1, OeffnenZeigtDasDokumentUndSeinenNamen)
             abgedeckt += ansicht.pixel(x, y) == qRgb(202, 228, 255);
     EXPECT_GT(abgedeckt, 500);
     f.form.Aktion("AlleAufdecken1")->trigger();
-    EXPECT_EQ(f.form.AktuellesDokument().Objekte[0].Abgedeckt, 0);
+    EXPECT_EQ(f.form.AktuellesDokument().Objekte[0].Abgedeckt, abgAufgedeckt);
 
     const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
     if (!fotos.isEmpty())
@@ -320,4 +322,67 @@ TEST(TForm1, AbdeckblattUndZeichnungenUeberDemDokument)
         f.form.grab().toImage().save(fotos + "/abdeckblatt.png");
     f.form.Aktion("AbdeckblattAusblenden1")->trigger();
     EXPECT_FALSE(blatt->isVisible());
+}
+
+// A run attached to the window's session takes over the picture area: the
+// menus follow the mode, the picture area's clicks and keys reach the run's
+// engine and its drawing shows over the picture, the clock ticks, and the
+// "Lernansicht" button leaves the run after the exercise guard.
+TEST(TForm1, LaufUebernimmtBildflaecheUndUhr)
+{
+    Fenster f({beispiel("Blütenpflanze.kal")});
+    f.form.resize(1024, 740);
+    QApplication::processEvents();
+    auto lauf = std::make_unique<test::Probelauf>();
+    test::Probelauf *roh = lauf.get();
+    int verlassen = 0;
+    roh->verlassen = &verlassen;
+    f.form.Programmzustand().LaufStarten(std::move(lauf));
+    EXPECT_EQ(f.form.Ansichtsmodus(), modusUebung);
+    EXPECT_FALSE(f.form.Aktion("Oeffnen1")->isEnabled());
+    EXPECT_FALSE(f.form.Menue("Lernansicht1")->isEnabled());
+    auto *knopf = f.form.findChild<QToolButton *>("LernansichtBtn");
+    ASSERT_NE(knopf, nullptr);
+    EXPECT_EQ(knopf->text(), "Übung abbrechen");
+
+    TLernbild *bild = f.form.Lernbild();
+    const QPoint mitte = bild->Bildversatz() + QPoint(200, 200);
+    const int vorher = f.form.AktuellesDokument().Objekte[0].Abgedeckt;
+    QTest::mouseClick(bild, Qt::LeftButton, {}, mitte);
+    EXPECT_EQ(roh->druecke, 1);
+    EXPECT_EQ(f.form.AktuellesDokument().Objekte[0].Abgedeckt, vorher);
+    EXPECT_EQ(bild->cursor().shape(), Qt::PointingHandCursor);
+    bild->setFocus();
+    QTest::keyClick(bild, Qt::Key_Space);
+    EXPECT_EQ(roh->tasten, 1);
+    const QImage gezeigt = bild->grab().toImage();
+    EXPECT_EQ(gezeigt.pixelColor(bild->Bildversatz() + QPoint(5, 5)), QColor(Qt::green));
+    QTRY_VERIFY_WITH_TIMEOUT(roh->takte >= 2, 2000);
+
+    // the guard asks; "Nein" keeps the run, "Ja" leaves it
+    f.meldungen.AntwortVormerken(Antwort::Nein);
+    knopf->click();
+    EXPECT_EQ(f.form.Ansichtsmodus(), modusUebung);
+    EXPECT_EQ(f.meldungen.Texte().last(),
+              "Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?");
+    f.meldungen.AntwortVormerken(Antwort::Ja);
+    knopf->click();
+    EXPECT_EQ(f.form.Ansichtsmodus(), modusLernansicht);
+    EXPECT_EQ(verlassen, 1);
+    EXPECT_TRUE(f.form.Aktion("Oeffnen1")->isEnabled());
+    EXPECT_EQ(knopf->text(), "Lernansicht");
+    // the learning view answers the picture area again
+    QTest::mouseClick(bild, Qt::LeftButton, {}, f.form.Ansicht().KartenPixel(f.form.AktuellesDokument().Objekte[0])
+                                                    .translated(bild->Bildversatz() - f.form.Ansicht().AnsichtsVersatz())
+                                                    .center());
+    EXPECT_NE(f.form.AktuellesDokument().Objekte[0].Abgedeckt, vorher);
+
+    // a run that ends by itself returns to the learning view without a question
+    auto kurz = std::make_unique<test::Probelauf>();
+    kurz->endetImTakt = true;
+    f.form.Programmzustand().LaufStarten(std::move(kurz));
+    EXPECT_EQ(f.form.Ansichtsmodus(), modusUebung);
+    const int fragen = f.meldungen.Texte().size();
+    QTRY_COMPARE_WITH_TIMEOUT(f.form.Ansichtsmodus(), int(modusLernansicht), 2000);
+    EXPECT_EQ(f.meldungen.Texte().size(), fragen);
 }

@@ -77,7 +77,7 @@ TEST(Dateiformat, MinimaleDateiHatAlleStandardwerte)
     EXPECT_EQ(o.HFarbe, 0xFFFFFF);
     EXPECT_EQ(o.HDeck, 0);
     EXPECT_EQ(o.BildDeck, 100);
-    EXPECT_EQ(o.Abgedeckt, -1);
+    EXPECT_EQ(o.Abgedeckt, abgAbgedeckt);
     EXPECT_EQ(o.AnzeigeNummer, -1);
     EXPECT_EQ(o.KartRect[0], -1.0);
     EXPECT_FALSE(o.Generiert);
@@ -309,7 +309,7 @@ TEST(Dateiformat, ReichesDokumentUebersteht_SchreibenUndLesenUnveraendert)
     dok.Objekte[2].Bild = test::Farbbild(9, 7, QColor(9, 8, 7, 6));
     dok.Objekte[2].BildDeck = 55;
     ObjDataTyp &mc = dok.Objekte[3];
-    mc.Untertyp = 1;
+    mc.Untertyp = kMCBildantworten;
     mc.AntwortAnz = 2;
     mc.BildAntw[0] = test::Farbbild(5, 5, Qt::red);
     mc.BildAntw[1] = test::Farbbild(6, 6, Qt::blue);

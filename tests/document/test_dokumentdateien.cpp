@@ -204,7 +204,7 @@ TEST_F(Dateibefehle, PasswortGeschuetztesDokumentSchliesstDenObjekteditor)
     schreibeDatei(p, test::Geschrieben(d));
     dok.ObjekteditorOffen = true;
     ASSERT_TRUE(DokumentLesen(dok, dienste, p, true));
-    EXPECT_EQ(dok.Objekte[0].Abgedeckt, 0); // read while the editor was open
+    EXPECT_EQ(dok.Objekte[0].Abgedeckt, abgAufgedeckt); // read while the editor was open
     EXPECT_FALSE(dok.ObjekteditorOffen);
     EXPECT_EQ(dienste.editorGeschlossen, 1);
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);

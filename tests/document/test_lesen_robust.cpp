@@ -50,7 +50,7 @@ QByteArray reichesDokument(int dokTyp)
         const int i = ObjektHinzufuegen(dok, typ, 1, "Zeile 1\r\nZeile 2", 0, 0, 0.5, 0.5, -1);
         ObjDataTyp &o = dok.Objekte[size_t(i)];
         o.Bild = test::Farbbild(5, 5, Qt::yellow);
-        o.Untertyp = 1;
+        o.Untertyp = kMCBildantworten;
         o.AntwortAnz = 2;
         o.BildAntw[0] = o.BildAntw[1] = test::Farbbild(2, 2, Qt::cyan);
     }

@@ -54,7 +54,7 @@ TEST(Modell, ObjektHinzufuegenSetztDieFelderNachArt)
         EXPECT_EQ(o.Sx, 0.25);
         EXPECT_EQ(o.Sy, 0.75);
         EXPECT_EQ(o.FrageNummer, 7);
-        EXPECT_EQ(o.Abgedeckt, -1);
+        EXPECT_EQ(o.Abgedeckt, abgAbgedeckt);
         EXPECT_EQ(o.BildDeck, 100);
         EXPECT_EQ(o.Farbe, 0x123456);
         EXPECT_EQ(o.KartBreite, -1.0);
@@ -67,7 +67,7 @@ TEST(Modell, ObjektLoeschenBehaeltDieReihenfolgeUndIgnoriertUngueltigeIndizes)
 {
     Dokument dok;
     for (const char *c : {"a", "b", "c"})
-        ObjektHinzufuegen(dok, 1, 1, c, 0, 0, 0, 0, -1);
+        ObjektHinzufuegen(dok, objFixeBeschriftung, 1, c, 0, 0, 0, 0, -1);
     ObjektLoeschen(dok, -1);
     ObjektLoeschen(dok, 3);
     ASSERT_EQ(dok.Objekte.size(), 3u);
@@ -204,13 +204,13 @@ TEST(Modell, AlleAbdeckenUndAufdeckenZeichnenNeu)
         void Neuzeichnen(Dokument &) override { ++neu; }
     } zaehler;
     Dokument dok;
-    ObjektHinzufuegen(dok, 0, 1, "a", 0, 0, 0, 0, -1);
-    ObjektHinzufuegen(dok, 6, 1, "b", 0, 0, 0, 0, -1);
+    ObjektHinzufuegen(dok, objAbfrageBeschriftung, 1, "a", 0, 0, 0, 0, -1);
+    ObjektHinzufuegen(dok, objAbfrageBild, 1, "b", 0, 0, 0, 0, -1);
     AlleAufdecken(dok, &zaehler);
-    EXPECT_EQ(dok.Objekte[0].Abgedeckt, 0);
-    EXPECT_EQ(dok.Objekte[1].Abgedeckt, 0);
+    EXPECT_EQ(dok.Objekte[0].Abgedeckt, abgAufgedeckt);
+    EXPECT_EQ(dok.Objekte[1].Abgedeckt, abgAufgedeckt);
     AlleAbdecken(dok, &zaehler);
-    EXPECT_EQ(dok.Objekte[1].Abgedeckt, -1);
+    EXPECT_EQ(dok.Objekte[1].Abgedeckt, abgAbgedeckt);
     EXPECT_EQ(zaehler.neu, 2);
 }
 

@@ -3,6 +3,7 @@
 
 #include "Puzzlehilfen.h"
 
+#include "exercise/Puzzlelauf.h"
 #include "platform/Meldungen.h"
 
 #include <set>
@@ -357,4 +358,81 @@ TEST(Schiebepuzzle, StartNurWennNichtsLaeuftUndDerEditorZuIst)
         EXPECT_EQ(m.Texte(), f.meldung.isEmpty() ? QStringList{} : QStringList{f.meldung});
     }
     EXPECT_EQ(PuzzleAbbruchFrage(), "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?");
+}
+
+// The puzzle as the session's run: its engine takes presses at points of the
+// panel and the arrow keys, its clock stops with the last move, and the
+// solving move ends the run.
+TEST(Puzzlelauf, EingabeUhrUndEnde)
+{
+    SkriptZufall zufall(ZweiVorDemZiel(3));
+    std::unique_ptr<Puzzlelauf> lauf = Puzzlelauf::Bauen(Zellbild(3, 300, 300), 3, true, {600, 480}, zufall, 1000);
+    ASSERT_NE(lauf, nullptr);
+    EXPECT_EQ(lauf->Modus(), modusSchiebepuzzle);
+    EXPECT_EQ(lauf->UebArt(), uebIndividual);
+    EXPECT_FALSE(lauf->Beendet());
+    Eingabemaschine &e = lauf->Eingabe();
+    const Schiebepuzzle &b = lauf->Brett();
+    ASSERT_EQ(QPoint(b.LeerSpalte, b.LeerZeile), QPoint(0, 2));
+    auto mitte = [&](int spalte, int zeile) { return b.TeilRechteck(b.Feld[size_t(spalte)][size_t(zeile)]).center(); };
+
+    // where a point lies: every pixel of a cell is that cell's tile, outside none
+    EXPECT_EQ(lauf->TeilBei(mitte(2, 1)), b.Feld[2][1]);
+    EXPECT_EQ(lauf->TeilBei({b.LinksOffset, b.ObenOffset}), b.Feld[0][0]);
+    EXPECT_EQ(lauf->TeilBei({b.LinksOffset + 3 * b.TeilBreite - 1, b.ObenOffset}), b.Feld[2][0]);
+    EXPECT_EQ(lauf->TeilBei({b.LinksOffset - 1, b.ObenOffset}), -1);
+    EXPECT_EQ(lauf->TeilBei({b.LinksOffset + 3 * b.TeilBreite, b.ObenOffset}), -1);
+    EXPECT_EQ(e.ZeigerFuer(mitte(1, 2)), Zeigerform::Handpunkt);
+    EXPECT_EQ(e.ZeigerFuer(mitte(2, 0)), Zeigerform::Standard);
+    EXPECT_EQ(e.ZeigerFuer({0, 0}), Zeigerform::Standard);
+
+    // a far tile, another button or the hole do nothing; the neighbour moves
+    struct Druck { QPoint p; Maustaste t; bool zug; };
+    const Druck druecke[] = {
+        {mitte(2, 0), Maustaste::Links, false},
+        {mitte(1, 2), Maustaste::Rechts, false},
+        {mitte(0, 2), Maustaste::Links, false},
+        {{0, 0}, Maustaste::Links, false},
+    };
+    for (const Druck &d : druecke) {
+        const Eingabereaktion r = e.MausDruck(d.p, d.t);
+        EXPECT_FALSE(r.Neuzeichnen || r.LaufEnde) << d.p.x() << "," << d.p.y();
+    }
+    EXPECT_EQ(b.Zuege, 0);
+
+    // the clock: the status changes with the seconds
+    EXPECT_TRUE(lauf->StatusText().endsWith("00:00"));
+    EXPECT_FALSE(lauf->Takt(1500).Neuzeichnen);
+    EXPECT_TRUE(lauf->Takt(66000).Neuzeichnen);
+    EXPECT_TRUE(lauf->StatusText().endsWith("01:05"));
+
+    // arrow keys are the puzzle's, with or without a move; with Ctrl they are not
+    EXPECT_TRUE(e.Taste(Qt::Key_Right, Qt::NoModifier, {}).Verbraucht); // nothing left of the hole
+    EXPECT_EQ(b.Zuege, 0);
+    EXPECT_FALSE(e.Taste(Qt::Key_Left, Qt::ControlModifier, {}).Verbraucht);
+    EXPECT_FALSE(e.Taste(Qt::Key_A, Qt::NoModifier, QStringLiteral("a")).Verbraucht);
+    EXPECT_EQ(b.Zuege, 0);
+    const Eingabereaktion erster = e.Taste(Qt::Key_Left, Qt::KeypadModifier, {});
+    EXPECT_TRUE(erster.Neuzeichnen);
+    EXPECT_FALSE(erster.LaufEnde);
+    const Eingabereaktion letzter = e.MausDruck(mitte(2, 2), Maustaste::Links);
+    EXPECT_TRUE(letzter.LaufEnde);
+    EXPECT_TRUE(lauf->Beendet());
+    EXPECT_EQ(b.Zuege, 2);
+
+    // solved: the clock stands, nothing moves any more
+    const QString endstand = lauf->StatusText();
+    EXPECT_FALSE(lauf->Takt(200000).Neuzeichnen);
+    EXPECT_EQ(lauf->StatusText(), endstand);
+    EXPECT_FALSE(e.Taste(Qt::Key_Right, Qt::NoModifier, {}).Neuzeichnen);
+    EXPECT_EQ(e.ZeigerFuer(mitte(1, 2)), Zeigerform::Standard);
+
+    // a new panel size moves the tiles, not the arrangement
+    const int teil = b.Feld[1][1];
+    lauf->PanelGroesse({300, 300});
+    EXPECT_EQ(lauf->TeilBei(b.TeilRechteck(teil).center()), teil);
+    EXPECT_EQ(b.Zuege, 2);
+
+    // no picture, no run
+    EXPECT_EQ(Puzzlelauf::Bauen(QImage(), 3, true, {600, 480}, zufall, 0), nullptr);
 }

@@ -115,7 +115,7 @@ TEST_F(Fragenprobe, EinzelfragenSeitenAusDenZeilen)
         EXPECT_NEAR(antwort[0]->Ky, T() + h * 0.435, kTol);
         EXPECT_EQ(frage[0]->Fsize, 5);
         EXPECT_EQ(labels[0]->Fsize, -5);
-        EXPECT_EQ(antwort[0]->Abgedeckt, -1);
+        EXPECT_EQ(antwort[0]->Abgedeckt, abgAbgedeckt);
         EXPECT_EQ(antwort[0]->KAusr, 1);
     }
     EXPECT_EQ(Art(objFrageText, 2)[0]->Cap, QStringLiteral("Zweite ohne Antwort"));
@@ -126,7 +126,7 @@ TEST_F(Fragenprobe, NavigationsknoepfeUnterDemRahmen)
     Typ(dokEinzelfragen);
     dok.Kopf.fragentext = QStringLiteral("a//b");
     Aufbauen();
-    const int reihenfolge[] = {14, 12, 13, 15, 16};
+    const int reihenfolge[] = {objNavErste, objNavZurueck, objNavVor, objNavLetzte, objNavZufall};
     for (int i = 0; i < 5; ++i) {
         const auto k = Art(reihenfolge[i]);
         ASSERT_EQ(k.size(), 1u);
@@ -184,17 +184,17 @@ TEST_F(Fragenprobe, KnoepfeUndTastenBlaetternDurchDieFragen)
     Aufbauen();
     Interaktion ia(*lv);
     ASSERT_EQ(lv->AktFrageNummer, 1);
-    EXPECT_TRUE(ia.FrageWechseln(13));
+    EXPECT_TRUE(ia.FrageWechseln(objNavVor));
     EXPECT_EQ(lv->AktFrageNummer, 2);
     lv->RebuildView(); // the layout without rebuild keeps a valid question
     EXPECT_EQ(lv->AktFrageNummer, 2);
-    EXPECT_TRUE(ia.FrageWechseln(15));
+    EXPECT_TRUE(ia.FrageWechseln(objNavLetzte));
     EXPECT_EQ(lv->AktFrageNummer, 3);
-    EXPECT_TRUE(ia.FrageWechseln(12));
+    EXPECT_TRUE(ia.FrageWechseln(objNavZurueck));
     EXPECT_EQ(lv->AktFrageNummer, 2);
     for (int i = 0; i < 20; ++i) {
         const int vorher = lv->AktFrageNummer;
-        EXPECT_TRUE(ia.FrageWechseln(16));
+        EXPECT_TRUE(ia.FrageWechseln(objNavZufall));
         EXPECT_NE(lv->AktFrageNummer, vorher);
         EXPECT_GE(lv->AktFrageNummer, 1);
         EXPECT_LE(lv->AktFrageNummer, 3);
@@ -242,13 +242,13 @@ TEST_F(Fragenprobe, MCFragetextVon90Und200Zeichen)
     MCFrage({QString(90, u'x') + QStringLiteral("   "), QStringLiteral("+a")});
     MCFrage({QString(200, u'y'), QStringLiteral("+a")});
     Aufbauen();
-    ASSERT_EQ(Art(22).size(), 2u);
-    EXPECT_EQ(Art(22, 1)[0]->Fsize, 3);
-    EXPECT_EQ(Art(22, 1)[0]->Cap, QString(90, u'x'));
-    EXPECT_EQ(Art(22, 2)[0]->Fsize, -1);
-    EXPECT_NEAR(Art(22, 1)[0]->Ky, T() + 0.08, kTol);
+    ASSERT_EQ(Art(objMCFragetext).size(), 2u);
+    EXPECT_EQ(Art(objMCFragetext, 1)[0]->Fsize, 3);
+    EXPECT_EQ(Art(objMCFragetext, 1)[0]->Cap, QString(90, u'x'));
+    EXPECT_EQ(Art(objMCFragetext, 2)[0]->Fsize, -1);
+    EXPECT_NEAR(Art(objMCFragetext, 1)[0]->Ky, T() + 0.08, kTol);
     EXPECT_EQ(dok.Kopf.AnzFrageNummern, 2);
-    EXPECT_EQ(Art(17, 2)[0]->Cap, QStringLiteral("Frage Nr. 2 von 2"));
+    EXPECT_EQ(Art(objTextLabel, 2)[0]->Cap, QStringLiteral("Frage Nr. 2 von 2"));
 }
 
 TEST_F(Fragenprobe, MCHoechstensZwoelfAntworten)
@@ -256,7 +256,7 @@ TEST_F(Fragenprobe, MCHoechstensZwoelfAntworten)
     Typ(dokMultipleChoice);
     MCFrage({QStringLiteral("Frage"), Antworten(15)});
     Aufbauen();
-    const auto marken = Art(24), texte = Art(25);
+    const auto marken = Art(objMCMarke), texte = Art(objMCAntwort);
     ASSERT_EQ(marken.size(), 12u);
     ASSERT_EQ(texte.size(), 12u);
     EXPECT_EQ(texte.back()->Cap, QStringLiteral("Antwort 12"));
@@ -266,14 +266,14 @@ TEST_F(Fragenprobe, MCHoechstensZwoelfAntworten)
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(marken[size_t(i)]->AntwortAnz, 12);
-        EXPECT_EQ(marken[size_t(i)]->Abgedeckt, -1);
+        EXPECT_EQ(marken[size_t(i)]->Abgedeckt, abgAbgedeckt);
         EXPECT_NEAR(marken[size_t(i)]->Kx, L() + 0.12, kTol);
         EXPECT_NEAR(marken[size_t(i)]->Ky, (i - 5.5) * rs + y0, kTol);
         EXPECT_NEAR(texte[size_t(i)]->Kx, L() + 0.18, kTol);
         EXPECT_EQ(marken[size_t(i)]->Bild, i % 3 == 0 ? Hakenbild() : Strichbild());
     }
-    ASSERT_EQ(Art(26).size(), 1u);
-    EXPECT_NEAR(Art(26)[0]->Ky, (12 - 5.5) * rs + y0, kTol);
+    ASSERT_EQ(Art(objOkKnopf).size(), 1u);
+    EXPECT_NEAR(Art(objOkKnopf)[0]->Ky, (12 - 5.5) * rs + y0, kTol);
 }
 
 TEST_F(Fragenprobe, MCOhneAntwortenEineRichtige)
@@ -284,7 +284,7 @@ TEST_F(Fragenprobe, MCOhneAntwortenEineRichtige)
     Aufbauen();
     for (int k = 1; k <= 2; ++k) {
         SCOPED_TRACE(k);
-        const auto marken = Art(24, k), texte = Art(25, k);
+        const auto marken = Art(objMCMarke, k), texte = Art(objMCAntwort, k);
         ASSERT_EQ(marken.size(), 1u);
         ASSERT_EQ(texte.size(), 1u);
         EXPECT_EQ(marken[0]->Cap, QStringLiteral("+"));
@@ -299,13 +299,13 @@ TEST_F(Fragenprobe, MCFuenfBildantwortenInZweiSpalten)
     Typ(dokMultipleChoice);
     ObjDataTyp &q = MCFrage({QStringLiteral("Welches Bild?"),
                              QStringLiteral("+ Bild\r\n- Bild\r\n- Bild\r\n- Bild\r\n- Bild")});
-    q.Untertyp = 1;
+    q.Untertyp = kMCBildantworten;
     for (int i = 0; i < 5; ++i) {
         q.BildAntw[size_t(i)] = QImage(10 + i, 10, QImage::Format_RGBA8888);
         q.BildAntw[size_t(i)].fill(Qt::red);
     }
     Aufbauen();
-    const auto marken = Art(24), bilder = Art(27);
+    const auto marken = Art(objMCMarke), bilder = Art(objMCAntwortBild);
     ASSERT_EQ(marken.size(), 5u);
     ASSERT_EQ(bilder.size(), 5u);
     const double breite = 1 - L() - R(), hoehe = 1 - T() - B();
@@ -325,7 +325,7 @@ TEST_F(Fragenprobe, MCFuenfBildantwortenInZweiSpalten)
         EXPECT_EQ(bilder[size_t(i)]->Cap, QStringLiteral("Bild"));
     }
     // "OK" under the second column
-    const auto ok = Art(26);
+    const auto ok = Art(objOkKnopf);
     ASSERT_EQ(ok.size(), 1u);
     EXPECT_EQ(ok[0]->Cap, QStringLiteral("OK"));
     EXPECT_NEAR(ok[0]->Kx, zweite, kTol);
@@ -340,12 +340,12 @@ TEST_F(Fragenprobe, MCFragebildSchiebtDieAntwortenNachRechts)
     q.Bild.fill(Qt::blue);
     Aufbauen();
     const double breite = 1 - L() - R();
-    const auto bild = Art(23);
+    const auto bild = Art(objMCBild);
     ASSERT_EQ(bild.size(), 1u);
     EXPECT_NEAR(bild[0]->Kx, L(), kTol);
     EXPECT_NEAR(bild[0]->KartBreite, breite * 0.4 / 0.9, kTol);
     EXPECT_EQ(bild[0]->Fsize, int(std::lround(std::lround(breite * 120 / 0.95) / (3.0 / 1.05))));
-    for (const ObjDataTyp *m : Art(24))
+    for (const ObjDataTyp *m : Art(objMCMarke))
         EXPECT_NEAR(m->Kx, breite * 0.45 / 0.9 + L(), kTol);
 }
 
@@ -360,7 +360,7 @@ TEST_F(Fragenprobe, MCInfoUndLinkNebeneinander)
         MCFrage({QStringLiteral("F"), QStringLiteral("+a"), QStringLiteral("Info-Text"),
                  QStringLiteral("datei.pdf"), QString::fromUtf16(f.titel)});
         Aufbauen();
-        const auto info = Art(28), link = Art(29);
+        const auto info = Art(objMCInfopunkt), link = Art(objMCLink);
         ASSERT_EQ(info.size(), 1u);
         ASSERT_EQ(link.size(), 1u);
         EXPECT_EQ(info[0]->PktCap, QString::fromUtf16(f.gezeigt));
@@ -378,10 +378,10 @@ TEST_F(Fragenprobe, MCAntwortMitZeilenumbruch)
     Typ(dokMultipleChoice);
     MCFrage({QStringLiteral("F"), QStringLiteral("-  erste<br>zweite  \r\n\r\n+b")});
     Aufbauen();
-    const auto texte = Art(25);
+    const auto texte = Art(objMCAntwort);
     ASSERT_EQ(texte.size(), 2u); // the blank line makes no answer but keeps its row
     EXPECT_EQ(texte[0]->Cap, QStringLiteral("erste\r\nzweite"));
-    EXPECT_EQ(Art(24)[0]->AntwortAnz, 3);
+    EXPECT_EQ(Art(objMCMarke)[0]->AntwortAnz, 3);
 }
 
 TEST_F(Fragenprobe, MCAntworttextStehtNebenSeinemKaestchen)
@@ -428,12 +428,12 @@ TEST_F(Fragenprobe, ClusterKartenInDenKoerben)
     for (int s = 0; s < 5; ++s) {
         Zelle(0, s).Text = QStringLiteral("Korb %1").arg(s);
         Zelle(1, s).Text = QStringLiteral("Karte %1").arg(s);
-        Zelle(1, s).Art = 1;
+        Zelle(1, s).Art = karteAbfrageText;
     }
     Zelle(1, 2).Text = QStringLiteral("   "); // leaves its place empty
     Aufbauen();
-    EXPECT_EQ(Art(40).size(), 5u);
-    const auto karten = Art(41);
+    EXPECT_EQ(Art(objClusterText).size(), 5u);
+    const auto karten = Art(objClusterAbfrageText);
     ASSERT_EQ(karten.size(), 4u);
     const int W = lv->PageBitmap.width(), H = lv->PageBitmap.height();
     const double cw = std::lround((1 - R() - L()) * W / 5);
@@ -467,14 +467,14 @@ TEST_F(Fragenprobe, ClusterAbfragebildMitKennung)
     dok.Kopf.LueckenTabelleZeilen = 1;
     dok.Kopf.LueckenTabelleSpalten = 2;
     for (int s = 0; s < 2; ++s) {
-        Zelle(0, s).Art = 3;
+        Zelle(0, s).Art = karteAbfrageBild;
         Zelle(0, s).Bild = QImage(20, 20, QImage::Format_RGBA8888);
         Zelle(0, s).Bild.fill(Qt::green);
         Zelle(0, s).Groesse = 30;
     }
     Zelle(0, 0).BildKenn = QStringLiteral("Fisch");
     Aufbauen();
-    const auto bilder = Art(43);
+    const auto bilder = Art(objClusterAbfrageBild);
     ASSERT_EQ(bilder.size(), 2u);
     EXPECT_EQ(bilder[0]->Cap, QStringLiteral("Fisch (Bildkennung)"));
     EXPECT_EQ(Zelle(0, 0).Text, bilder[0]->Cap);
@@ -488,16 +488,16 @@ TEST_F(Fragenprobe, ClusterAbfragebildMitKennung)
     EXPECT_EQ(Zelle(0, 1).Text, zufall);
     // every rebuild draws a new identifier
     TextLayoutsNeuAufbauen(*lv);
-    EXPECT_NE(Art(43)[1]->Cap, zufall);
-    EXPECT_EQ(Zelle(0, 1).Text, Art(43)[1]->Cap);
-    EXPECT_EQ(Art(43)[0]->Cap, QStringLiteral("Fisch (Bildkennung)"));
+    EXPECT_NE(Art(objClusterAbfrageBild)[1]->Cap, zufall);
+    EXPECT_EQ(Zelle(0, 1).Text, Art(objClusterAbfrageBild)[1]->Cap);
+    EXPECT_EQ(Art(objClusterAbfrageBild)[0]->Cap, QStringLiteral("Fisch (Bildkennung)"));
 }
 
 TEST_F(Fragenprobe, ClusterOhneNeuaufbauUnveraendert)
 {
     Typ(dokCluster);
     Zelle(0, 0).Text = QStringLiteral("a");
-    Zelle(0, 0).Art = 1;
+    Zelle(0, 0).Art = karteAbfrageText;
     Aufbauen();
     ASSERT_EQ(dok.Objekte.size(), 1u);
     dok.Objekte[0].Kx = 0.123;
@@ -548,15 +548,16 @@ TEST_F(Fragenprobe, KreuzzuordnungZweiSpalten)
     for (int z = 0; z < 3; ++z)
         for (int s = 0; s < 2; ++s) {
             Zelle(z, s).Text = QString::fromLatin1(texte[z][s]);
-            Zelle(z, s).Art = z == 0 ? 0 : 1;
+            Zelle(z, s).Art = z == 0 ? karteText : karteAbfrageText;
         }
     Aufbauen();
     ASSERT_EQ(dok.Objekte.size(), 6u);
     const int W = lv->PageBitmap.width();
     const double cw = std::lround((1 - R() - L()) * W * 0.5), q = std::lround(cw * 0.25);
     struct Fall { int typ; const char *cap; int partner; int frage; int kausr; int tausr; };
-    const Fall faelle[] = {{50, "ab  ", 1, -1, 3, 2}, {50, "Beispiel", 0, -1, 1, 0}, {51, "    ", 3, -1, 3, 2},
-                           {51, "x   ", 2, 1, 1, 0},  {51, "links", 5, -1, 3, 2}, {51, "rechts", 4, 2, 1, 0}};
+    const Fall faelle[] = {{objKreuzText, "ab  ", 1, -1, 3, 2},       {objKreuzText, "Beispiel", 0, -1, 1, 0},
+                           {objKreuzAbfrageText, "    ", 3, -1, 3, 2}, {objKreuzAbfrageText, "x   ", 2, 1, 1, 0},
+                           {objKreuzAbfrageText, "links", 5, -1, 3, 2}, {objKreuzAbfrageText, "rechts", 4, 2, 1, 0}};
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         const ObjDataTyp &o = dok.Objekte[size_t(i)];
@@ -590,7 +591,7 @@ TEST_F(Fragenprobe, KreuzzuordnungDreiSpaltenMitZwillingen)
     for (int z = 0; z < 3; ++z)
         for (int s = 0; s < 3; ++s) {
             Zelle(z, s).Text = QStringLiteral("z%1s%2").arg(z).arg(s);
-            Zelle(z, s).Art = z == 1 ? 0 : 1; // the middle row is the example
+            Zelle(z, s).Art = z == 1 ? karteText : karteAbfrageText; // the middle row is the example
         }
     Aufbauen();
     // first pass: 3 x 2, second pass: 3 x (twin + column 2)

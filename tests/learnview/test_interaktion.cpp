@@ -5,6 +5,7 @@
 #include "Lernansichtshilfen.h"
 
 #include "learnview/Interaktion.h"
+#include "learnview/Uebungsklicks.h"
 #include "learnview/Objektarten.h"
 
 #include <gtest/gtest.h>
@@ -57,15 +58,15 @@ TEST(Aufdecken, EinKlickDecktNurDiesesFeldAufDerZweiteDecktEsWiederZu)
 
     b.ia->MausDruck(b.Mitte(0), Maustaste::Links);
     b.ia->MausLos(b.Mitte(0), Maustaste::Links);
-    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, 0);
-    EXPECT_EQ(b.dok.Objekte[1].Abgedeckt, -1);
+    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, abgAufgedeckt);
+    EXPECT_EQ(b.dok.Objekte[1].Abgedeckt, abgAbgedeckt);
     EXPECT_EQ(b.Blau(0), 0);
     EXPECT_GT(Dunkel(b.lv->ViewBitmap, b.Karte(0)), 10);
     EXPECT_GT(b.Blau(1), 0);
 
     b.ia->MausDruck(b.Mitte(0), Maustaste::Links);
     b.ia->MausLos(b.Mitte(0), Maustaste::Links);
-    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, -1);
+    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, abgAbgedeckt);
     EXPECT_GT(b.Blau(0), flaeche / 3);
 }
 
@@ -74,12 +75,12 @@ TEST(Aufdecken, MittlereTasteDecktAuchMitDemStiftAufDieLinkeZeichnet)
     Buehne b;
     ASSERT_TRUE(b.ia->WerkzeugSetzen(wzStift));
     b.Strich(b.Mitte(1), b.Mitte(1) + QPoint(3, 0));
-    EXPECT_EQ(b.dok.Objekte[1].Abgedeckt, -1);
+    EXPECT_EQ(b.dok.Objekte[1].Abgedeckt, abgAbgedeckt);
     EXPECT_TRUE(FarbeIst(b.lv->ViewBitmap, b.Mitte(1), QColor(255, 0, 0), 10));
 
     b.ia->MausDruck(b.Mitte(0), Maustaste::Mitte);
     b.ia->MausLos(b.Mitte(0), Maustaste::Mitte);
-    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, 0);
+    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, abgAufgedeckt);
     EXPECT_EQ(b.Blau(0), 0);
     EXPECT_EQ(b.ia->Werkzeug(), wzStift);
 }
@@ -92,14 +93,14 @@ TEST(Aufdecken, KlickAufLeereStelleTutNichts)
     ASSERT_EQ(b.ia->HitTest(leer), -1);
     const QRgb vorher1 = b.lv->ViewBitmap.pixel(leer), vorher2 = b.lv->ViewBitmap.pixel(b.Mitte(0));
     for (Maustaste t : {Maustaste::Links, Maustaste::Mitte}) {
-        const Mausreaktion r = b.ia->MausDruck(leer, t);
+        const Eingabereaktion r = b.ia->MausDruck(leer, t);
         b.ia->MausLos(leer, t);
         EXPECT_FALSE(r.Neuzeichnen);
         EXPECT_EQ(r.Aktivieren, -1);
     }
     EXPECT_EQ(b.lv->Aufbauzaehler, zaehler);
-    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, -1);
-    EXPECT_EQ(b.dok.Objekte[1].Abgedeckt, -1);
+    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, abgAbgedeckt);
+    EXPECT_EQ(b.dok.Objekte[1].Abgedeckt, abgAbgedeckt);
     EXPECT_EQ(b.lv->ViewBitmap.pixel(leer), vorher1);
     EXPECT_EQ(b.lv->ViewBitmap.pixel(b.Mitte(0)), vorher2);
 }
@@ -110,7 +111,7 @@ TEST(Aufdecken, InfopunktWirdGeoeffnetNichtUmgeschaltet)
     Objekt(b.dok, objInfopunkt, 0.5, 0.1, "i", 2);
     b.lv->RebuildView();
     const QPoint p = b.Karte(2).center();
-    const Mausreaktion r = b.ia->MausDruck(p, Maustaste::Links);
+    const Eingabereaktion r = b.ia->MausDruck(p, Maustaste::Links);
     EXPECT_EQ(r.Aktivieren, 2);
     b.lv->Ebene2Check = false;
     b.lv->RebuildView();
@@ -123,7 +124,7 @@ TEST(Aufdecken, ImObjekteditorSchaltetEinLinksklickNie)
     b.dok.ObjekteditorOffen = true;
     b.ia->MausDruck(b.Mitte(0), Maustaste::Links);
     b.ia->MausLos(b.Mitte(0), Maustaste::Links);
-    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, -1);
+    EXPECT_EQ(b.dok.Objekte[0].Abgedeckt, abgAbgedeckt);
     EXPECT_FALSE(b.ia->WerkzeugSetzen(wzStift));
     EXPECT_EQ(b.ia->Werkzeug(), wzZeiger);
 }
@@ -235,8 +236,8 @@ TEST(Fragen, DieKnoepfeBewegenDieAktuelleFrageInIhrenGrenzen)
 {
     struct Fall { int Typ, Anzahl, Vorher, Nachher; };
     const Fall faelle[] = {
-        {12, 5, 3, 2}, {12, 5, 1, 1}, {13, 5, 3, 4}, {13, 5, 5, 5},
-        {14, 5, 4, 1}, {15, 5, 2, 5}, {16, 1, 1, 1}, {13, 0, 3, 3},
+        {objNavZurueck, 5, 3, 2}, {objNavZurueck, 5, 1, 1}, {objNavVor, 5, 3, 4}, {objNavVor, 5, 5, 5},
+        {objNavErste, 5, 4, 1},   {objNavLetzte, 5, 2, 5},  {objNavZufall, 1, 1, 1}, {objNavVor, 0, 3, 3},
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.Typ);
@@ -258,7 +259,7 @@ TEST(Fragen, ZufallsknopfWaehltNieDieAktuelleFrage)
 {
     Dokument dok = Seite(870, 609);
     dok.Kopf.AnzFrageNummern = 3;
-    Objekt(dok, 16, 0.5, 0.5, "", 1);
+    Objekt(dok, objNavZufall, 0.5, 0.5, "", 1);
     auto lv = Ansicht(dok);
     lv->AktFrageNummer = 1;
     lv->RebuildView();
@@ -348,20 +349,27 @@ TEST(Uebung, NurFreigegebeneInfopunkteOeffnenWortmarkenSchalten)
     Objekt(b.dok, objInfopunkt, 0.5, 0.1, "i", 2);            // 2: not allowed in exercises
     ObjDataTyp &frei = Objekt(b.dok, objInfopunkt, 0.1, 0.9, "i", 2);
     frei.PunktInUebung = 1;                                    // 3
-    Objekt(b.dok, 70, 0.5, 0.5, "Wort", 1);                   // 4: find-words token
+    Objekt(b.dok, objWortsucheWort, 0.5, 0.5, "Wort", 1);                  // 4: find-words token
     b.lv->UebungLaeuft = true;
     b.lv->RebuildView();
-    EXPECT_EQ(b.ia->UebungsKlick(b.Karte(2).center()).Aktivieren, -1);
-    EXPECT_EQ(b.ia->UebungsKlick(b.Karte(3).center()).Aktivieren, 3);
+    Uebungsklicks klicks(*b.lv);
+    auto klick = [&](QPoint p) { return klicks.MausDruck(p, Maustaste::Links); };
+    EXPECT_EQ(klick(b.Karte(2).center()).Aktivieren, -1);
+    EXPECT_EQ(klick(b.Karte(3).center()).Aktivieren, 3);
+    EXPECT_EQ(klicks.ZeigerFuer(b.Karte(3).center()), Zeigerform::Handpunkt);
+    EXPECT_EQ(klicks.ZeigerFuer(b.Karte(2).center()), Zeigerform::Standard);
     // query labels are not reached through this path
-    EXPECT_EQ(b.ia->UebungsHitTest(b.Mitte(0)), -1);
+    EXPECT_EQ(klicks.HitTest(b.Mitte(0)), -1);
     const QPoint wort = b.Karte(4).center();
-    ASSERT_EQ(b.ia->UebungsHitTest(wort), 4);
-    b.dok.Objekte[4].Abgedeckt = 0;
-    EXPECT_TRUE(b.ia->UebungsKlick(wort).Neuzeichnen);
-    EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, 7);
-    b.ia->UebungsKlick(wort);
-    EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, 0);
+    ASSERT_EQ(klicks.HitTest(wort), 4);
+    b.dok.Objekte[4].Abgedeckt = abgAufgedeckt;
+    // only the left button marks
+    EXPECT_FALSE(klicks.MausDruck(wort, Maustaste::Rechts).Neuzeichnen);
+    EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, abgAufgedeckt);
+    EXPECT_TRUE(klick(wort).Neuzeichnen);
+    EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, abgMarkiert);
+    klick(wort);
+    EXPECT_EQ(b.dok.Objekte[4].Abgedeckt, abgAufgedeckt);
 }
 
 TEST(Fragen, TastenWieKnoepfe)
@@ -372,15 +380,15 @@ TEST(Fragen, TastenWieKnoepfe)
     lv->AktFrageNummer = 2;
     lv->RebuildView();
     Interaktion ia(*lv);
-    EXPECT_TRUE(ia.FrageWechseln(15));
+    EXPECT_TRUE(ia.FrageWechseln(objNavLetzte));
     EXPECT_EQ(lv->AktFrageNummer, 4);
-    EXPECT_TRUE(ia.FrageWechseln(13));
+    EXPECT_TRUE(ia.FrageWechseln(objNavVor));
     EXPECT_EQ(lv->AktFrageNummer, 4);
-    EXPECT_TRUE(ia.FrageWechseln(14));
+    EXPECT_TRUE(ia.FrageWechseln(objNavErste));
     EXPECT_EQ(lv->AktFrageNummer, 1);
-    EXPECT_FALSE(ia.FrageWechseln(3));
+    EXPECT_FALSE(ia.FrageWechseln(objAbfrageLuecke));
     dok.Kopf.AnzFrageNummern = 0;
-    EXPECT_FALSE(ia.FrageWechseln(13));
+    EXPECT_FALSE(ia.FrageWechseln(objNavVor));
     EXPECT_EQ(lv->AktFrageNummer, 1);
 }
 

@@ -187,7 +187,7 @@ TEST(Stapelung, AufsteigenderZIndexUndAbgedeckteZuletzt)
     dok.Objekte[4].Typ = objAbfrageBild; // covered, drawn last
     Lernansicht lv(dok);
     EXPECT_EQ(lv.Stapelfolge(), (std::vector<int>{3, 1, 5, 0, 2, 4}));
-    dok.Objekte[2].Abgedeckt = 0;
+    dok.Objekte[2].Abgedeckt = abgAufgedeckt;
     EXPECT_EQ(lv.Stapelfolge(), (std::vector<int>{3, 1, 2, 5, 0, 4}));
 }
 
@@ -206,7 +206,7 @@ TEST(Aktualisierung, AufdeckenEinesFeldesGleichtDemNeuaufbau)
     ASSERT_GT(Zaehlen(lv.ViewBitmap, karte, QColor(202, 228, 255)), karte.width() * karte.height() / 3);
 
     lv.FeldAufdecken(3);
-    EXPECT_EQ(dok.Objekte[3].Abgedeckt, 0);
+    EXPECT_EQ(dok.Objekte[3].Abgedeckt, abgAufgedeckt);
     EXPECT_EQ(Zaehlen(lv.ViewBitmap, karte, QColor(202, 228, 255)), 0);
     EXPECT_GT(Dunkel(lv.ViewBitmap, karte), 20);
     const QImage inkrementell = lv.ViewBitmap.copy();
@@ -250,7 +250,7 @@ TEST(Robustheit, FeindlicheWerteZeichnenOhneAbsturzUndSchnell)
         o.Abgedeckt = (n % 5) - 5;
         o.Ebene = n % 4;
         o.FrageNummer = -1;
-        if (typ == 6 || typ == 7)
+        if (typ == objAbfrageBild || typ == objFixesBild)
             o.Bild = QImage(20000, 1, QImage::Format_RGBA8888);
         ++n;
     }

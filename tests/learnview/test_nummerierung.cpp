@@ -30,13 +30,13 @@ TEST(Nummerierung, GeordnetVonObenNachUntenDannVonLinksNachRechts)
     Objekt(dok, objFixeBeschriftung, 0.1, 0.0, "fest");  // no candidate
     Objekt(dok, objAbfrageBeschriftung, 0.5, 0.5, "A");
     Objekt(dok, objMCFrage, 0.1, 0.9, "Frage");          // candidate, but no query field
-    dok.Objekte[5].Abgedeckt = -1;
+    dok.Objekte[5].Abgedeckt = abgAbgedeckt;
     dok.Objekte[3].AnzeigeNummer = -1; // as after loading; not a candidate, stays
     Lernansicht lv(dok);
 
     lv.AssignNumbers(numGeordnet, false);
     EXPECT_EQ(Nummern(dok), (std::vector<int>{4, 2, 1, -1, 3, -1}));
-    EXPECT_EQ(dok.Objekte[5].Abgedeckt, 0);
+    EXPECT_EQ(dok.Objekte[5].Abgedeckt, abgAufgedeckt);
     EXPECT_EQ(lv.NummerierungsModus, numGeordnet);
 
     // alphabetical, case-insensitive
@@ -88,7 +88,7 @@ TEST(Nummerierung, AntwortmarkenWerdenJeFrageDurchgezaehlt)
     Dokument dok = Seite();
     dok.Kopf.DokTyp = dokMultipleChoice;
     for (int frage : {1, 1, 1, 2, 2}) {
-        ObjDataTyp &o = Objekt(dok, 24, 0.5, 0.5, "x");
+        ObjDataTyp &o = Objekt(dok, objMCMarke, 0.5, 0.5, "x");
         o.FrageNummer = frage;
         o.AntwortAnz = frage == 1 ? 3 : 2;
     }

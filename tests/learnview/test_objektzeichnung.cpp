@@ -148,7 +148,7 @@ TEST(Objektzeichnung, AbgedeckteKartenSindHellblauMitRandUndUeberDeckenAlles)
     for (QPoint p : {k.topLeft() + QPoint(2, 2), k.bottomRight() - QPoint(2, 2), QPoint(k.left() + 4, k.center().y())})
         EXPECT_TRUE(FarbeIst(b, p, kDeck)) << p.x() << "," << p.y();
     // uncovered, the fixed label with the higher ZIndex lies over the query label
-    dok.Objekte[0].Abgedeckt = 0;
+    dok.Objekte[0].Abgedeckt = abgAufgedeckt;
     lv->RebuildView();
     EXPECT_TRUE(FarbeIst(lv->ViewBitmap, Karte(*lv, dok.Objekte[1]).topLeft() + QPoint(1, 1), QColor(255, 0, 0)));
 }
@@ -215,7 +215,7 @@ TEST(Objektzeichnung, ZielpunktFolgtDerZielpunktgroesse)
         SCOPED_TRACE(f.Groesse);
         Dokument dok = Seite();
         dok.Kopf.Zielpunktgroesse = f.Groesse;
-        Objekt(dok, objAbfrageBeschriftung, 0.5, 0.5, "Ziel").Abgedeckt = -5;
+        Objekt(dok, objAbfrageBeschriftung, 0.5, 0.5, "Ziel").Abgedeckt = abgAusstehend;
         dok.Objekte[0].KAusr = 5;
         auto lv = Ansicht(dok);
         lv->UebungLaeuft = true;

@@ -130,7 +130,7 @@ TEST_F(Flussprobe, LueckeMitAlternativenUndKommaBleibtAufIhrerZeile)
     EXPECT_EQ(o.Typ, objAbfrageLuecke);
     EXPECT_EQ(o.Cap, QStringLiteral("Stadt"));
     EXPECT_EQ(o.BildKenn, QStringLiteral("|Stadt|Ort|"));
-    EXPECT_EQ(o.Abgedeckt, -1);
+    EXPECT_EQ(o.Abgedeckt, abgAbgedeckt);
     EXPECT_EQ(o.KAusr, 2);
     EXPECT_EQ(o.Ebene, 1);
     EXPECT_TRUE(o.Generiert);
@@ -282,11 +282,11 @@ TEST_F(Flussprobe, TokensImWoerterFindenModus)
     dok.Kopf.TextCol = 0x112233;
     Setzen(QStringLiteral("Ein <<Haus>> und [[Baum]]."), fmFindWords, true);
     ASSERT_EQ(dok.Objekte.size(), 2u);
-    EXPECT_EQ(dok.Objekte[0].Typ, 70);
+    EXPECT_EQ(dok.Objekte[0].Typ, objWortsucheWort);
     EXPECT_EQ(dok.Objekte[0].Cap, QStringLiteral("Haus"));
     EXPECT_EQ(dok.Objekte[0].TAusr, 1);
     EXPECT_TRUE(dok.Objekte[0].BildKenn.isEmpty());
-    EXPECT_EQ(dok.Objekte[1].Typ, 71);
+    EXPECT_EQ(dok.Objekte[1].Typ, objWortsucheFalle);
     EXPECT_EQ(dok.Objekte[1].Cap, QStringLiteral("Baum"));
     EXPECT_EQ(dok.Objekte[1].Farbe, 0x112233);
     const int h0 = Zeichenmasse(Grund()).Hoehe();
@@ -298,7 +298,7 @@ TEST_F(Flussprobe, NeuesSetzenOhneErzeugenVerschiebtDieVorhandenenLuecken)
     const QString text = QStringLiteral("Eins <<zwei>> drei <<vier>> fünf");
     Setzen(text, fmCloze, true, 870, 0);
     ASSERT_EQ(dok.Objekte.size(), 2u);
-    dok.Objekte[0].Abgedeckt = 0;
+    dok.Objekte[0].Abgedeckt = abgAufgedeckt;
     const double kx0 = dok.Objekte[0].Kx, kx1 = dok.Objekte[1].Kx;
     form.Objektindex = 0;
     Setzen(text, fmCloze, false, 870, 100);
@@ -306,8 +306,8 @@ TEST_F(Flussprobe, NeuesSetzenOhneErzeugenVerschiebtDieVorhandenenLuecken)
     EXPECT_NEAR(dok.Objekte[0].Kx, kx0 + 100.0 / 870, 1e-9);
     EXPECT_NEAR(dok.Objekte[1].Kx, kx1 + 100.0 / 870, 1e-9);
     EXPECT_EQ(dok.Objekte[0].Sx, dok.Objekte[0].Kx);
-    EXPECT_EQ(dok.Objekte[0].Abgedeckt, 0);
-    EXPECT_EQ(dok.Objekte[1].Abgedeckt, -1);
+    EXPECT_EQ(dok.Objekte[0].Abgedeckt, abgAufgedeckt);
+    EXPECT_EQ(dok.Objekte[1].Abgedeckt, abgAbgedeckt);
     // no object left: nothing moves, nothing is made
     Setzen(text, fmCloze, false, 870, 200);
     EXPECT_EQ(dok.Objekte.size(), 2u);

@@ -129,20 +129,20 @@ TEST_F(Layoutprobe, NeuzeichnenVerschiebtLueckenUndBehaeltIhrenZustand)
     dok.Kopf.lueckentext = QStringLiteral("Ein Te<<xt>> mit Lü<<cken>> und noch ei<<ner>>.");
     Aufbauen();
     ASSERT_EQ(Art(objAbfrageLuecke).size(), 3u);
-    dok.Objekte[1].Abgedeckt = 0;
+    dok.Objekte[1].Abgedeckt = abgAufgedeckt;
     const double kx = dok.Objekte[0].Kx;
     dok.Kopf.EinrueckRand[0] = 0.2;
     lv->RebuildView();
     ASSERT_EQ(dok.Objekte.size(), 3u);
     EXPECT_NEAR(dok.Objekte[0].Kx, kx + 0.2 - 0.035, 0.003);
-    EXPECT_EQ(dok.Objekte[0].Abgedeckt, -1);
-    EXPECT_EQ(dok.Objekte[1].Abgedeckt, 0);
+    EXPECT_EQ(dok.Objekte[0].Abgedeckt, abgAbgedeckt);
+    EXPECT_EQ(dok.Objekte[1].Abgedeckt, abgAufgedeckt);
     // another view size keeps the fractions
     const double ky = dok.Objekte[2].Ky;
     lv->Ansichtsgroesse = {1740, 1218};
     lv->RebuildView();
     EXPECT_NEAR(dok.Objekte[2].Ky, ky, 0.01);
-    EXPECT_EQ(dok.Objekte[1].Abgedeckt, 0);
+    EXPECT_EQ(dok.Objekte[1].Abgedeckt, abgAufgedeckt);
 }
 
 TEST_F(Layoutprobe, ZuLangerLueckentextWirdInSchrittenKleiner)
@@ -195,18 +195,18 @@ TEST_F(Layoutprobe, TabellenzeileSoHochWieIhreHoechsteZelle)
         dok.Kopf.LueckenTabelleSpalten = 2;
         auto &t = dok.Kopf.LueckenTabelle;
         t[0][0].Text = QString::fromUtf8(f.Text);
-        t[0][1].Art = 4;
+        t[0][1].Art = zelleAbfrageText;
         t[0][1].Text = QStringLiteral("Antwort");
-        t[1][0].Art = 4;
+        t[1][0].Art = zelleAbfrageText;
         t[1][0].Text = QStringLiteral("Zweite");
-        t[1][1].Art = 1;
+        t[1][1].Art = zelleFixbild;
         t[1][1].Bild = QImage(20, 20, QImage::Format_RGBA8888);
         t[1][1].Bild.fill(Qt::red);
         t[1][1].Groesse = 30;
         Aufbauen();
-        const auto abfragen = Art(34);
+        const auto abfragen = Art(objTabelleAbfrageText);
         ASSERT_EQ(abfragen.size(), 2u);
-        ASSERT_EQ(Art(31).size(), 1u);
+        ASSERT_EQ(Art(objTabelleBild).size(), 1u);
         const int oben = Runden(609 * 0.01);
         const int h = Runden((1 - 0.01) * 609 / 4);
         const int text = Textunterkante(QString::fromUtf8(f.Text).split(QStringLiteral("\r\n")), 22,
@@ -215,14 +215,14 @@ TEST_F(Layoutprobe, TabellenzeileSoHochWieIhreHoechsteZelle)
         EXPECT_EQ(text > abfrage, f.TextHoeher);
         const int zeile2 = std::max(text, abfrage);
         EXPECT_NEAR(abfragen[1]->Ky, zeile2 / 609.0 + 0.015, 0.004);
-        EXPECT_NEAR(Art(31)[0]->Ky, zeile2 / 609.0 + 0.0035, 0.004);
+        EXPECT_NEAR(Art(objTabelleBild)[0]->Ky, zeile2 / 609.0 + 0.0035, 0.004);
         // both cells of a row share its top
         EXPECT_NEAR(abfragen[0]->Ky, oben / 609.0 + 0.015, 1e-9);
         const int g = Runden((1 - 0.07) * 870 * 0.03), w = Runden(((1 - 0.07) * 870 - g) / 2.0);
         EXPECT_NEAR(abfragen[0]->KartBreite, w * 0.95 / 870, 1e-9);
         EXPECT_NEAR(abfragen[0]->Kx, (w + g + Runden(870 * 0.035) + w * 0.5) / 870, 1e-9);
         EXPECT_EQ(abfragen[0]->Cap, QStringLiteral("Antwort"));
-        EXPECT_EQ(Art(31)[0]->Fsize, 30);
+        EXPECT_EQ(Art(objTabelleBild)[0]->Fsize, 30);
     }
 }
 
@@ -355,8 +355,8 @@ TEST_F(Layoutprobe, WoerterFindenNimmtFragentextSonstLueckentext)
         std::vector<std::pair<int, QString>> Tokens;
     };
     const std::vector<Fall> faelle = {
-        {"Ein <<Haus>> und [[Garten]].", "", {{70, "Haus"}, {71, "Garten"}}},
-        {"Ein <<Haus>>.", "Ein <<Haus>> mit [[Dach]].", {{70, "Haus"}, {71, "Dach"}}},
+        {"Ein <<Haus>> und [[Garten]].", "", {{objWortsucheWort, "Haus"}, {objWortsucheFalle, "Garten"}}},
+        {"Ein <<Haus>>.", "Ein <<Haus>> mit [[Dach]].", {{objWortsucheWort, "Haus"}, {objWortsucheFalle, "Dach"}}},
         {"", "Ein <<Haus>>.", {}},
     };
     for (const Fall &f : faelle) {

@@ -262,7 +262,7 @@ TEST(Text, FeldImBildUndUebernahme)
     Leinwand l;
     l.ia->WerkzeugSetzen(wzText);
     l.ia->GroesseSetzen(2);
-    const Mausreaktion r = l.ia->MausDruck({860, 600}, Maustaste::Links);
+    const Eingabereaktion r = l.ia->MausDruck({860, 600}, Maustaste::Links);
     ASSERT_TRUE(r.TextfeldOeffnen);
     const QRect feld = l.ia->TextfeldRechteck(r.Textposition, "Hallo");
     EXPECT_TRUE(l.V().rect().contains(feld));

@@ -263,7 +263,7 @@ TEST(Arbeitsblatt, MultipleChoiceKaestchenUndZweiSpalten)
     ObjDataTyp &text = Objekt(dok, objMCFrage, 0, 0);
     text.Cap = KommatextSchreiben({"Säugetiere?", "+ Hund\r\n- Forelle\r\n+ Delfin", "", "", "", ""});
     ObjDataTyp &bilder = Objekt(dok, objMCFrage, 0, 0);
-    bilder.Untertyp = 1;
+    bilder.Untertyp = kMCBildantworten;
     bilder.Cap = KommatextSchreiben({"Kreis?", "+ Bild\r\n- Bild\r\n- Bild\r\n- Bild\r\n- Bild", "", "", "", ""});
     for (int i = 0; i < 5; ++i) {
         bilder.BildAntw[size_t(i)] = QImage(40, 40, QImage::Format_RGB32);

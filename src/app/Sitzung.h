@@ -1,0 +1,197 @@
+#pragma once
+// The program's state without a window: the current document with its
+// learning view and interaction, the run that may take the picture area over
+// (an exercise or the sliding puzzle, learnview/Ansichtslauf.h), the mode,
+// the user settings, and the commands on them: opening, saving and closing
+// documents, starting and leaving runs, the exercise guard and the closing
+// questions, the start from the command line and the preview picture.
+//
+// TForm1 holds one session and presents it: the picture area forwards its
+// input to Eingabe(), the window hears of changes through SitzungsAnzeige
+// and computes its menus and panels from MenueEingabenErmitteln(). Tests
+// drive the whole program state through a session without any window.
+//
+// Where the coming parts attach: an exercise run or the sliding puzzle
+// through LaufStarten (see learnview/Ansichtslauf.h for who owns what, how
+// the view redraws and how the mode changes); the network exercise marks the
+// teacher computer with UebArtSetzen; worksheets read Dok() and Ansicht().
+
+#include "app/Hauptfensterlogik.h"
+#include "app/Menuezustand.h"
+#include "app/settings/Einstellungen.h"
+#include "document/DokumentDateien.h"
+#include "learnview/Ansichtslauf.h"
+#include "learnview/Interaktion.h"
+#include "learnview/Lernansicht.h"
+#include "worksheet/ArbeitsblattOptionen.h"
+
+#include <memory>
+
+namespace kalumo {
+
+class Dateidialoge;
+class Einstellungsspeicher;
+
+// What the session tells the window that presents it. Every call has an
+// empty default.
+class SitzungsAnzeige
+{
+public:
+    virtual ~SitzungsAnzeige() = default;
+    virtual void Sanduhr(bool an) { Q_UNUSED(an) }
+    // The file name or title of the document changed.
+    virtual void TitelAnzeigen() {}
+    // A document was read (alsAktuell: it is now the current document).
+    virtual void DokumentGelesen(bool alsAktuell) { Q_UNUSED(alsAktuell) }
+    // "Schließen" emptied the document.
+    virtual void DokumentGeschlossen() {}
+    // A run started or ended: menus, panels, the engine of the picture area.
+    virtual void ModusGewechselt() {}
+};
+
+class Sitzung : private DokumentDienste
+{
+public:
+    // programmOrdner: where the program's files are (the defaults of the
+    // settings and folders are taken from it).
+    explicit Sitzung(const QString &programmOrdner);
+    ~Sitzung() override;
+    Sitzung(const Sitzung &) = delete;
+    Sitzung &operator=(const Sitzung &) = delete;
+
+    // ---- services ----
+    // Message boxes and file dialogs; the window installs its own, tests
+    // scripted ones. Without them messages go to standard error (questions
+    // are answered "Nein") and dialogs are cancelled.
+    void MeldungenSetzen(Meldungen *m) { m_meldungen = m; }
+    void DateidialogeSetzen(Dateidialoge *d) { m_dialoge = d; }
+    void AnzeigeSetzen(SitzungsAnzeige *a) { m_anzeige = a; }
+    Meldungen &Meldung() override { return *m_meldungen; }
+
+    // ---- state ----
+    Dokument &Dok() { return m_dok; }
+    const Dokument &Dok() const { return m_dok; }
+    Lernansicht &Ansicht() { return m_ansicht; }
+    const Lernansicht &Ansicht() const { return m_ansicht; }
+    Interaktion &Lerninteraktion() { return m_interaktion; }
+    EinstellungenTyp &Einstellungen() { return m_einst; }
+    // The worksheet settings (a document may bring its own).
+    ArbeitsblattOptionen &Arbeitsblatt() { return m_arbeitsblatt; }
+    // A document was read and not closed since (else the start picture shows).
+    bool DokumentOffen() const { return m_dokumentOffen; }
+    const EinstellungenTyp &Einstellungen() const { return m_einst; }
+    // The picture shown while no document is open.
+    QImage Startbild() const override { return m_startbild; }
+    // The document font ("Opt-Schriftart"; a document that stores one replaces it).
+    QString Schriftart() const override { return m_einst.Schriftart; }
+    void SchriftartSetzen(const QString &name) override;
+
+    // Ansichtsmodus: modusLernansicht, modusUebung or modusSchiebepuzzle.
+    int Modus() const { return m_lauf ? m_lauf->Modus() : int(modusLernansicht); }
+    // UebArt: the run's kind while one runs, else the teacher's mark (or 0).
+    int UebArt() const { return m_lauf ? m_lauf->UebArt() : m_uebArt; }
+    // The network exercise marks the computer that initiated it (uebNetzInitiiert).
+    void UebArtSetzen(int art) { m_uebArt = art; }
+
+    // The toolbar of the learning view is expanded.
+    bool WerkzeugleisteOffen() const { return m_werkzeugleisteOffen; }
+    void WerkzeugleisteOffenSetzen(bool offen) { m_werkzeugleisteOffen = offen; }
+    // Folder and document of the command line ("Startseite" returns to them).
+    const QString &Startordner() const { return m_startordner; }
+    const QString &Startdokument() const { return m_startdokument; }
+
+    // Everything the menus and panels depend on (Menuezustand.h).
+    MenueEingaben MenueEingabenErmitteln() const;
+
+    // ---- input ----
+    // The engine the picture area forwards to: the run's while one runs,
+    // else the learning view's interaction.
+    Eingabemaschine &Eingabe();
+
+    // ---- runs (learnview/Ansichtslauf.h) ----
+    // Takes the run over and switches to its mode; the view is rebuilt.
+    void LaufStarten(std::unique_ptr<Ansichtslauf> lauf);
+    Ansichtslauf *Lauf() const { return m_lauf.get(); }
+    // Back to the learning view: the run (if any) is left and dropped, the
+    // view rebuilt. Asks nothing: callers ask UebungAbbrechenErlaubt first.
+    void LernansichtAktivieren();
+    // The 100 ms clock: hands the reading to the run.
+    Eingabereaktion Takt(qint64 ms);
+    // The exercise guard: true when nothing runs, the run is finished, or
+    // the user agrees to abort it.
+    bool UebungAbbrechenErlaubt() override;
+
+    // ---- documents ----
+    bool Oeffnen();                          // "Öffnen..." (dialog)
+    bool DokumentOeffnen(const QString &pfad); // read as the current document
+    bool Speichern();
+    bool SpeichernUnter();
+    bool Schliessen();
+    bool AenderungenSpeichernFragen();
+
+    // ---- view ----
+    // A full rebuild of the learning view in the current document font.
+    void Neuaufbau();
+
+    // ---- settings ----
+    // The user settings store and the central configuration file; without
+    // them the real ones are used.
+    void EinstellungsspeicherSetzen(Einstellungsspeicher *s) { m_speicher = s; }
+    void ZentraleKonfigurationSetzen(const QString &pfad);
+    // The first activation: working folders, the user's settings, then
+    // config.ini, which wins; the settings take effect.
+    void EinstellungenLaden();
+    // At the end of a run the user confirmed: writes the settings, once.
+    void EinstellungenSpeichern();
+    bool EinstellungenGeschrieben() const { return m_einstellungenGeschrieben; }
+
+    // ---- start and end ----
+    // Start folder and document (or package) from the command line.
+    void KommandozeileAusfuehren(const Startargumente &a);
+    // The learning picture as shown, scaled to hoehe, saved as datei.
+    bool VorschauSchreiben(const QString &datei, int hoehe);
+    // The closing questions in their order: exercise guard, save question,
+    // and (unless ohneEndfrage) the end dialog "Beenden".
+    bool SchliessenErlaubt(bool ohneEndfrage);
+
+private:
+    // DokumentDienste
+    void Sanduhr(bool an) override;
+    void LayoutsNeuAufbauen(Dokument &dok) override;
+    void NachDemLesen(Dokument &dok, bool alsAktuell) override;
+    void NachDemSchliessen(Dokument &dok) override;
+    QString OeffnenDialog(const QString &startOrdner) override;
+    QString SpeichernDialog(const QString &startOrdner, const QString &vorschlag) override;
+    void TitelAnzeigen() override;
+    void ArbeitsblattGelesen(const QString *einstellungen, const QString &aufgabe) override;
+    QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
+
+    void ModusMelden();
+
+    Meldungen *m_meldungen;
+    Dateidialoge *m_dialoge = nullptr;
+    SitzungsAnzeige *m_anzeige = nullptr;
+    std::unique_ptr<Meldungen> m_ersatzMeldungen;
+
+    EinstellungenTyp m_einst;
+    ArbeitsblattOptionen m_arbeitsblatt;
+    QImage m_startbild;
+    bool m_dokumentOffen = false;
+    Dokument m_dok;
+    Lernansicht m_ansicht;
+    Interaktion m_interaktion;
+    std::unique_ptr<Ansichtslauf> m_lauf;
+    int m_uebArt = uebIndividual;
+    bool m_werkzeugleisteOffen = true;
+    QString m_startordner;
+    QString m_startdokument;
+
+    std::unique_ptr<Einstellungsspeicher> m_eigenerSpeicher;
+    Einstellungsspeicher *m_speicher = nullptr;
+    QString m_zentraleKonfiguration;
+    bool m_zentraleKonfigurationGesetzt = false;
+    bool m_einstellungenGeladen = false;
+    bool m_einstellungenGeschrieben = false;
+};
+
+} // namespace kalumo

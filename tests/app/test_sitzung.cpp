@@ -1,0 +1,319 @@
+// The program's state without a window: modes and runs, the engine the
+// picture area forwards to, opening, uncovering, drawing and closing a
+// document, the closing questions and the settings written once.
+
+#include "Probelauf.h"
+
+#include "app/Sitzung.h"
+#include "exercise/Puzzlehilfen.h"
+#include "exercise/Puzzlelauf.h"
+#include "platform/Dateidialoge.h"
+#include "platform/Einstellungsspeicher.h"
+#include "platform/Meldungen.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace kalumo;
+using kalumo::test::Probelauf;
+
+namespace {
+
+const QColor kDeckblau(202, 228, 255);
+
+QString beispiel(const char *name)
+{
+    return QStringLiteral(KALUMO_BEISPIELE_ORDNER) + "/" + QString::fromUtf8(name);
+}
+
+// What the window would hear.
+struct Anzeige : SitzungsAnzeige
+{
+    int Gelesen = 0, Geschlossen = 0, Modus = 0, Titel = 0;
+    void DokumentGelesen(bool) override { ++Gelesen; }
+    void DokumentGeschlossen() override { ++Geschlossen; }
+    void ModusGewechselt() override { ++Modus; }
+    void TitelAnzeigen() override { ++Titel; }
+};
+
+struct Probe
+{
+    QTemporaryDir ordner;
+    Sitzung s{ordner.path()};
+    SkriptMeldungen meldungen;
+    SkriptDateidialoge dialoge;
+    Anzeige anzeige;
+
+    Probe()
+    {
+        s.MeldungenSetzen(&meldungen);
+        s.DateidialogeSetzen(&dialoge);
+        s.AnzeigeSetzen(&anzeige);
+        s.Ansicht().Ansichtsgroesse = QSize(870, 609);
+    }
+    // The centre of an object's card in view pixels.
+    QPoint Karte(int i) const
+    {
+        const Lernansicht &a = s.Ansicht();
+        return a.KartenPixel(s.Dok().Objekte[size_t(i)]).translated(-a.AnsichtsVersatz()).center();
+    }
+    int Deckblau() const
+    {
+        const QImage bild = s.Ansicht().ViewBitmap.convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                n += bild.pixel(x, y) == kDeckblau.rgb();
+        return n;
+    }
+};
+
+} // namespace
+
+TEST(Sitzung, LaufUebernimmtEingabeUndModusUndGehtWieder)
+{
+    Probe p;
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    EXPECT_EQ(&p.s.Eingabe(), static_cast<Eingabemaschine *>(&p.s.Lerninteraktion()));
+
+    int verlassen = 0, zerstoert = 0;
+    auto lauf = std::make_unique<Probelauf>();
+    lauf->art = uebSerie;
+    lauf->verlassen = &verlassen;
+    lauf->zerstoert = &zerstoert;
+    Probelauf *roh = lauf.get();
+    p.s.LaufStarten(std::move(lauf));
+    EXPECT_EQ(p.s.Modus(), modusUebung);
+    EXPECT_EQ(p.s.UebArt(), uebSerie);
+    EXPECT_EQ(p.anzeige.Modus, 1);
+    EXPECT_EQ(&p.s.Eingabe(), static_cast<Eingabemaschine *>(roh));
+    // the picture area's input reaches the run, not the learning view
+    p.s.Eingabe().MausDruck({10, 10}, Maustaste::Links);
+    EXPECT_EQ(roh->druecke, 1);
+    p.s.Takt(1200);
+    EXPECT_EQ(roh->letzterTakt, 1200);
+    EXPECT_FALSE(p.s.Takt(1300).LaufEnde);
+    // in an exercise the file commands and the learning view are locked
+    const MenueZustand z = MenueZustandBerechnen(p.s.MenueEingabenErmitteln());
+    EXPECT_FALSE(z.Eintrag("Oeffnen1").Aktiv);
+    EXPECT_TRUE(z.SerieStatusSichtbar);
+    EXPECT_EQ(z.LernansichtKnopfText, "Übung abbrechen");
+
+    p.s.LernansichtAktivieren();
+    EXPECT_EQ(verlassen, 1);
+    EXPECT_EQ(zerstoert, 1);
+    EXPECT_EQ(p.s.Lauf(), nullptr);
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    EXPECT_EQ(p.s.UebArt(), uebIndividual);
+    EXPECT_EQ(p.anzeige.Modus, 2);
+    EXPECT_EQ(&p.s.Eingabe(), static_cast<Eingabemaschine *>(&p.s.Lerninteraktion()));
+    EXPECT_EQ(p.s.Takt(1400).Neuzeichnen, false); // nothing left to tick
+    EXPECT_TRUE(MenueZustandBerechnen(p.s.MenueEingabenErmitteln()).Eintrag("Oeffnen1").Aktiv);
+
+    // a second run replaces the first only after leaving it
+    int verlassen2 = 0;
+    auto a = std::make_unique<Probelauf>();
+    a->verlassen = &verlassen2;
+    p.s.LaufStarten(std::move(a));
+    p.s.LaufStarten(std::make_unique<Probelauf>());
+    EXPECT_EQ(verlassen2, 1);
+    // no run: nothing changes
+    p.s.LaufStarten(nullptr);
+    EXPECT_NE(p.s.Lauf(), nullptr);
+}
+
+TEST(Sitzung, UebungsschutzJeModusUndStand)
+{
+    struct Fall { int modus; bool beendet; Antwort antwort; bool erlaubt; const char *frage; };
+    const char *uebung = "Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?";
+    const char *puzzle = "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?";
+    const Fall faelle[] = {
+        {modusLernansicht, false, Antwort::Nein, true, nullptr},
+        {modusUebung, false, Antwort::Nein, false, uebung},
+        {modusUebung, false, Antwort::Ja, true, uebung},
+        {modusUebung, true, Antwort::Nein, true, nullptr},
+        {modusSchiebepuzzle, false, Antwort::Nein, false, puzzle},
+        {modusSchiebepuzzle, true, Antwort::Nein, true, nullptr}, // solved: its question would be untrue
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.modus * 10 + f.beendet);
+        Probe p;
+        if (f.modus != modusLernansicht) {
+            auto lauf = std::make_unique<Probelauf>();
+            lauf->modus = f.modus;
+            lauf->beendet = f.beendet;
+            p.s.LaufStarten(std::move(lauf));
+        }
+        p.meldungen.AntwortVormerken(f.antwort);
+        EXPECT_EQ(p.s.UebungAbbrechenErlaubt(), f.erlaubt);
+        EXPECT_EQ(p.meldungen.Texte(), f.frage ? QStringList{QString::fromUtf8(f.frage)} : QStringList{});
+        // a refused guard keeps the run
+        EXPECT_EQ(p.s.Modus(), f.modus);
+    }
+}
+
+// The sliding puzzle runs in the session's run slot: mode 4, its engine
+// takes the input, menus and panels follow, the solving move ends it and the
+// document is as before.
+TEST(Sitzung, SchiebepuzzleAlsLauf)
+{
+    Probe p;
+    ASSERT_TRUE(p.s.DokumentOeffnen(beispiel("Blütenpflanze.kal")));
+    p.s.Neuaufbau();
+    const size_t objekte = p.s.Dok().Objekte.size();
+    std::vector<int> deckung;
+    for (const ObjDataTyp &o : p.s.Dok().Objekte)
+        deckung.push_back(o.Abgedeckt);
+
+    test::SkriptZufall zufall(test::ZweiVorDemZiel(4));
+    std::unique_ptr<Puzzlelauf> lauf =
+        Puzzlelauf::Bauen(p.s.Ansicht().PageBitmap, 4, true, {800, 600}, zufall, 0);
+    ASSERT_NE(lauf, nullptr);
+    Puzzlelauf *roh = lauf.get();
+    EXPECT_EQ(roh->Brett().QuellBild.size(), p.s.Ansicht().PageBitmap.size());
+    p.s.LaufStarten(std::move(lauf));
+    EXPECT_EQ(p.s.Modus(), modusSchiebepuzzle);
+    EXPECT_EQ(p.anzeige.Modus, 1);
+    EXPECT_EQ(&p.s.Eingabe(), &roh->Eingabe());
+    MenueZustand z = MenueZustandBerechnen(p.s.MenueEingabenErmitteln());
+    EXPECT_FALSE(z.Eintrag("Oeffnen1").Aktiv);
+    EXPECT_FALSE(z.Eintrag("ArbeitsblattErstellen1").Aktiv);
+    EXPECT_FALSE(z.LernbildSichtbar);
+    EXPECT_TRUE(z.UebungPanSichtbar);
+    EXPECT_TRUE(z.PuzzleStatusSichtbar);
+    EXPECT_TRUE(z.IndividualGedrueckt);
+    EXPECT_EQ(z.LernansichtKnopfText, "Übung abbrechen");
+
+    // the guard asks while the puzzle is unsolved
+    p.meldungen.AntwortVormerken(Antwort::Nein);
+    EXPECT_FALSE(p.s.UebungAbbrechenErlaubt());
+    EXPECT_EQ(p.s.Modus(), modusSchiebepuzzle);
+
+    // the clock and the keys reach the puzzle; the second move solves it
+    EXPECT_TRUE(p.s.Takt(2000).Neuzeichnen);
+    EXPECT_TRUE(p.s.Eingabe().Taste(Qt::Key_Left, Qt::NoModifier, {}).Neuzeichnen);
+    EXPECT_TRUE(p.s.Eingabe().Taste(Qt::Key_Left, Qt::NoModifier, {}).LaufEnde);
+    EXPECT_TRUE(p.s.UebungAbbrechenErlaubt()); // solved: nothing to lose
+    p.s.LernansichtAktivieren();
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    EXPECT_EQ(p.s.Lauf(), nullptr);
+    z = MenueZustandBerechnen(p.s.MenueEingabenErmitteln());
+    EXPECT_TRUE(z.LernbildSichtbar);
+    EXPECT_FALSE(z.UebungPanSichtbar);
+    EXPECT_FALSE(z.StartInfoSichtbar);
+    ASSERT_EQ(p.s.Dok().Objekte.size(), objekte);
+    for (size_t i = 0; i < objekte; ++i)
+        EXPECT_EQ(p.s.Dok().Objekte[i].Abgedeckt, deckung[i]) << i;
+}
+
+TEST(Sitzung, OeffnenAufdeckenZeichnenSchliessen)
+{
+    Probe p;
+    // the start picture stands while no document is open
+    EXPECT_FALSE(p.s.Dok().Basisbild.isNull());
+    p.dialoge.Antworten.push_back(beispiel("Blütenpflanze.kal"));
+    ASSERT_TRUE(p.s.Oeffnen());
+    EXPECT_EQ(p.dialoge.LetzterTitel, "Dokument öffnen");
+    EXPECT_EQ(p.anzeige.Gelesen, 1);
+    EXPECT_TRUE(p.s.Dok().Kopf.Dateiname.endsWith("Blütenpflanze.kal"));
+    p.s.Neuaufbau();
+    ASSERT_EQ(p.s.Dok().Objekte[0].Typ, objAbfrageBeschriftung);
+    const int vorher = p.Deckblau();
+    EXPECT_GT(vorher, 500);
+
+    // uncovering through the engine the picture area forwards to
+    const QPoint karte = p.Karte(0);
+    p.s.Eingabe().MausDruck(karte, Maustaste::Links);
+    EXPECT_EQ(p.s.Dok().Objekte[0].Abgedeckt, abgAufgedeckt);
+    EXPECT_LT(p.Deckblau(), vorher);
+    EXPECT_EQ(p.s.Eingabe().ZeigerFuer(karte), Zeigerform::Handpunkt);
+
+    // a pen stroke across an empty part of the page
+    ASSERT_TRUE(p.s.Lerninteraktion().WerkzeugSetzen(wzStift));
+    Eingabemaschine &e = p.s.Eingabe();
+    const int y = p.s.Ansicht().ViewBitmap.height() - 12;
+    e.MausDruck({20, y}, Maustaste::Links);
+    for (int x = 30; x <= 120; x += 10)
+        e.MausBewegung({x, y}, true, false);
+    e.MausLos({120, y}, Maustaste::Links);
+    EXPECT_TRUE(p.s.Ansicht().AnsichtGezeichnet);
+    const QColor strich = p.s.Ansicht().ViewBitmap.pixelColor(70, y);
+    EXPECT_GT(strich.red(), 200);
+    EXPECT_LT(strich.green(), 60);
+
+    // a changed document is not closed when the save question is cancelled
+    p.s.Dok().Kopf.Geaendert = true;
+    p.meldungen.AntwortVormerken(Antwort::Abbrechen);
+    EXPECT_FALSE(p.s.Schliessen());
+    EXPECT_FALSE(p.s.Dok().Objekte.empty());
+    p.s.Dok().Kopf.Geaendert = false;
+    ASSERT_TRUE(p.s.Schliessen());
+    EXPECT_EQ(p.anzeige.Geschlossen, 1);
+    EXPECT_TRUE(p.s.Dok().Objekte.empty());
+    EXPECT_TRUE(p.s.Dok().Kopf.Dateiname.isEmpty());
+    EXPECT_TRUE(p.s.Dok().ZuvorAngezeigtesDokument.endsWith("Blütenpflanze.kal"));
+    // the view of an empty document rebuilds without a field
+    p.s.Neuaufbau();
+    EXPECT_EQ(p.Deckblau(), 0);
+}
+
+TEST(Sitzung, SchliessfolgeUndEinstellungenEinmal)
+{
+    Probe p;
+    EinstellungsspeicherImSpeicher speicher;
+    p.s.EinstellungsspeicherSetzen(&speicher);
+    p.s.ZentraleKonfigurationSetzen({});
+    // without loaded settings nothing is written
+    p.s.EinstellungenSpeichern();
+    EXPECT_EQ(speicher.Gesichert(), 0);
+    p.s.EinstellungenLaden();
+
+    // an unfinished exercise refused: nothing more is asked
+    p.s.LaufStarten(std::make_unique<Probelauf>());
+    p.meldungen.AntwortVormerken(Antwort::Nein);
+    EXPECT_FALSE(p.s.SchliessenErlaubt(false));
+    EXPECT_EQ(p.meldungen.Texte().size(), 1);
+    // agreed: the end dialog comes, "Nein, weiter arbeiten" keeps the program
+    p.meldungen.Leeren();
+    p.meldungen.AntwortVormerken(Antwort::Ja);
+    p.meldungen.AntwortVormerken(Antwort::Nein);
+    EXPECT_FALSE(p.s.SchliessenErlaubt(false));
+    EXPECT_EQ(p.meldungen.Texte().last(), "Programm beenden?");
+    // a preview run ends without the end dialog
+    p.s.LernansichtAktivieren();
+    p.meldungen.Leeren();
+    EXPECT_TRUE(p.s.SchliessenErlaubt(true));
+    EXPECT_TRUE(p.meldungen.Texte().isEmpty());
+
+    p.s.Einstellungen().Sound = false;
+    p.s.EinstellungenSpeichern();
+    p.s.EinstellungenSpeichern();
+    EXPECT_EQ(speicher.Gesichert(), 1);
+    EXPECT_FALSE(speicher.Bool("opt-sound", true));
+}
+
+TEST(Sitzung, KommandozeileMitOrdnerOderFehlendemDokument)
+{
+    Probe p;
+    p.s.KommandozeileAusfuehren(KommandozeileAuswerten({QStringLiteral(KALUMO_BEISPIELE_ORDNER)}));
+    EXPECT_EQ(QDir(p.s.Startordner()), QDir(QStringLiteral(KALUMO_BEISPIELE_ORDNER)));
+    EXPECT_EQ(QDir(p.s.Dok().Bibliotheksordner), QDir(QStringLiteral(KALUMO_BEISPIELE_ORDNER)));
+    EXPECT_TRUE(p.s.Dok().Kopf.Dateiname.isEmpty());
+
+    Probe q;
+    q.s.KommandozeileAusfuehren(KommandozeileAuswerten({beispiel("gibt es nicht.kal")}));
+    EXPECT_TRUE(q.s.Startdokument().isEmpty());
+    ASSERT_EQ(q.meldungen.Texte().size(), 1);
+    EXPECT_TRUE(q.meldungen.Texte()[0].endsWith("existiert nicht."));
+
+    Probe r;
+    r.s.KommandozeileAusfuehren(KommandozeileAuswerten({beispiel("Lückentext Rhein.kal")}));
+    EXPECT_TRUE(r.s.Startdokument().endsWith("Lückentext Rhein.kal"));
+    // the cloze text was laid out: its gaps exist
+    EXPECT_TRUE(std::any_of(r.s.Dok().Objekte.begin(), r.s.Dok().Objekte.end(),
+                            [](const ObjDataTyp &o) { return o.Typ == objAbfrageLuecke; }));
+}
