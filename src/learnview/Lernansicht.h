@@ -68,6 +68,10 @@ constexpr std::array<double, 5> kZoomFaktoren{1.0, 1.25, 1.5, 1.75, 2.0};
 // The page is never wider than this before zoom.
 constexpr int kMaxSeitenbreite = 2000;
 
+// A query field's number as the view shows it: digits, or with NumArt 1
+// letters (A … Z, then A' … Z' and so on); "?" below 1.
+QString NummerText(int nummer, int numArt);
+
 class Lernansicht
 {
 public:
