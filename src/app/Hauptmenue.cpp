@@ -116,7 +116,19 @@ std::vector<MenuePunkt> bauen()
                         }),
                   an(p("ZeichnungenEntfernen1", "Alle &Zeichnungen entfernen", "Ctrl+Del")),
                   versteckt(menue("AusschnittScrollen1", "&Ausschnitt scrollen", {})),
-                  versteckt(menue("Werkzeug1", "&Werkzeug", {})),
+                  // hidden: its shortcuts choose the tools of the tool bar (Ctrl + the tool's number)
+                  versteckt(menue("Werkzeug1", "&Werkzeug",
+                                  {
+                                      an(kreuz(p("ZeigerWerkzeug1", "&Zeiger zum Auf-/Abdecken", "Ctrl+1"))),
+                                      an(kreuz(p("HandWerkzeug1", "Hand zum &Verschieben", "Ctrl+2"))),
+                                      an(kreuz(p("StiftWerkzeug1", "Roter &Stift, deckend", "Ctrl+3"))),
+                                      an(kreuz(p("GelbMarker1", "Gelber &Marker, teiltransparent", "Ctrl+4"))),
+                                      an(kreuz(p("GruenMarker1", "&Grüner Marker, teiltransparent", "Ctrl+5"))),
+                                      an(kreuz(p("RadierWerkzeug1", "&Radierwerkzeug", "Ctrl+6"))),
+                                      an(kreuz(p("Haekchen1", "Grünes &Häkchen", "Ctrl+7"))),
+                                      an(kreuz(p("RotesKreuz1", "Rotes &Kreuz", "Ctrl+8"))),
+                                      an(kreuz(p("Schlagwoerter1", "Schlag&wörter einsetzen", "Ctrl+9"))),
+                                  })),
               }),
         menue("Uebung1", "&Übung",
               {
@@ -167,7 +179,7 @@ std::vector<MenuePunkt> bauen()
                   p("AssistentEinblenden1", "&Assistent einblenden", "Ctrl+Shift+A"),
                   trenner(),
                   p("DokumentBearbeiten1", "&Dokument bearbeiten...", "F2"),
-                  p("Dokumenteigenschaften2", "Dokument&eigenschaften..."),
+                  p("Dokumenteigenschaften2", "Dokument&eigenschaften...", "Alt+Return"),
                   p("Seitenverhaeltnis1", "&Seitenverhältnis...", "Ctrl+Shift+T"),
                   menue("Basisbild1", "&Basisbild",
                         {
@@ -227,8 +239,8 @@ std::vector<MenuePunkt> bauen()
               }),
         menue("Hilfe1", "&Hilfe",
               {
-                  p("Inhalt1", "&Inhalt", "F1"),
-                  p("Website1", "Kalumo-&Website"),
+                  an(p("Inhalt1", "&Inhalt", "F1")),
+                  an(p("Website1", "Kalumo-&Website")),
                   trenner(),
                   p("UpdateInformationen1", "&Update-Informationen"),
                   kreuz(p("UpdatePruefen1", "Bei Programmstart auf Update prüfen")),

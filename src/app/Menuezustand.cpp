@@ -2,6 +2,7 @@
 
 #include "app/Hauptmenue.h"
 #include "learnview/Lernansicht.h"
+#include "learnview/Werkzeuge.h"
 
 namespace kalumo {
 
@@ -16,6 +17,9 @@ bool Erlaubt(const QString &name, const MenueEingaben &e)
     if (ist("Oeffnen1") || ist("Schliessen1") || ist("Themenauswahl1") || ist("Lernansicht1")
         || ist("DokumentSchriftart1"))
         return lernansicht;
+    for (const Werkzeugeintrag &w : Werkzeugeintraege())
+        if (ist(w.Name))
+            return lernansicht; // the tools belong to the learning view
     if (ist("ArbeitsblattErstellen1"))
         return lernansicht && e.ArbeitsblattSperren == 0;
     if (ist("Notenskala1"))
@@ -59,6 +63,9 @@ bool Angekreuzt(const QString &name, const MenueEingaben &e)
     for (const auto &[n, stufe] : zoom)
         if (name == QLatin1String(n))
             return e.ZoomStufe == stufe;
+    for (const Werkzeugeintrag &w : Werkzeugeintraege())
+        if (name == QLatin1String(w.Name))
+            return w.Werkzeug == wzStift ? e.Werkzeug == wzStift || IstForm(e.Werkzeug) : e.Werkzeug == w.Werkzeug;
     if (name == QLatin1String("WerkzeugleisteLinks1"))
         return e.Werkzeugposition != 0;
     if (name == QLatin1String("WerkzeugleisteRechts1"))
@@ -107,7 +114,7 @@ MenueZustand MenueZustandBerechnen(const MenueEingaben &e)
     z.LernbildSichtbar = !puzzle;
     z.WerkzeugleisteSichtbar = !puzzle;
     z.UebungPanSichtbar = puzzle;
-    z.StartInfoSichtbar = !puzzle && !e.DokumentOffen;
+    z.StartInfoSichtbar = !puzzle && !e.DokumentOffen && !e.StartHinweisVerborgen;
     z.IndividualGedrueckt =
         e.StartDialogOffen || ((uebung || puzzle) && (e.UebArt == uebIndividual || e.UebArt == uebSerie));
     z.NetzGedrueckt = uebung && e.UebArt == uebNetzTeilnahme;
@@ -120,6 +127,22 @@ MenueZustand MenueZustandBerechnen(const MenueEingaben &e)
     z.KlappKnopfText = offen == rechts ? QStringLiteral(">") : QStringLiteral("<");
     z.KlappKnopfHinweis = offen ? QStringLiteral("Werkzeugleiste zuklappen") : QStringLiteral("Werkzeugleiste aufklappen");
     return z;
+}
+
+const std::array<Werkzeugeintrag, 9> &Werkzeugeintraege()
+{
+    static const std::array<Werkzeugeintrag, 9> eintraege{{
+        {"ZeigerWerkzeug1", wzZeiger},
+        {"HandWerkzeug1", wzHand},
+        {"StiftWerkzeug1", wzStift},
+        {"GelbMarker1", wzMarkerGelb},
+        {"GruenMarker1", wzMarkerGruen},
+        {"RadierWerkzeug1", wzRadierer},
+        {"Haekchen1", wzStempel},
+        {"RotesKreuz1", wzKreuz},
+        {"Schlagwoerter1", wzText},
+    }};
+    return eintraege;
 }
 
 const std::array<Optionseintrag, 6> &Optionseintraege()

@@ -33,10 +33,12 @@ struct MenueEingaben
     std::array<bool, 4> Ebenen{true, true, true, true}; // by layer number (EbeneWert)
     int Nummerierung = 1;
     int ZoomStufe = 0;
+    int Werkzeug = 1;                                   // the tool of the learning view (WerkzeugArt)
     bool WerkzeugleisteOffen = true;
     int Werkzeugposition = 0;                           // 0 right, other left
     bool AGBAdresse = false;                            // an address of the terms page is configured
     bool DokumentOffen = false;                         // else the start picture and its hint show
+    bool StartHinweisVerborgen = false;                 // a click on the start page hid the hint
     bool StartDialogOffen = false;                      // the start dialog of a run is open
 };
 
@@ -82,5 +84,14 @@ struct Optionseintrag
     bool EinstellungenTyp::*Feld;
 };
 const std::array<Optionseintrag, 6> &Optionseintraege();
+
+// The entries of the hidden menu "&Werkzeug" and the tool each one chooses;
+// the pen entry stands for the pen of the pen menu.
+struct Werkzeugeintrag
+{
+    const char *Name;
+    int Werkzeug;
+};
+const std::array<Werkzeugeintrag, 9> &Werkzeugeintraege();
 
 } // namespace kalumo

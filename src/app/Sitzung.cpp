@@ -47,9 +47,11 @@ MenueEingaben Sitzung::MenueEingabenErmitteln() const
     e.Ebenen = {m_ansicht.Ebene0Check, m_ansicht.Ebene1Check, m_ansicht.Ebene2Check, m_ansicht.Ebene3Check};
     e.Nummerierung = m_ansicht.NummerierungsModus;
     e.ZoomStufe = m_ansicht.ZoomStufe;
+    e.Werkzeug = m_interaktion.Werkzeug();
     e.WerkzeugleisteOffen = m_werkzeugleisteOffen;
     e.Werkzeugposition = m_einst.WerkzeugPos;
     e.DokumentOffen = m_dokumentOffen;
+    e.StartHinweisVerborgen = m_startHinweisVerborgen;
     return e;
 }
 
@@ -169,6 +171,7 @@ void Sitzung::NachDemLesen(Dokument &, bool alsAktuell)
 void Sitzung::NachDemSchliessen(Dokument &)
 {
     m_dokumentOffen = false;
+    m_startHinweisVerborgen = false;
     m_ansicht.NeuesDokumentAnzeigen();
     if (m_anzeige)
         m_anzeige->DokumentGeschlossen();
@@ -229,6 +232,9 @@ void Sitzung::EinstellungenLaden()
     m_einstellungenGeladen = true;
     m_ansicht.Schriftart = m_einst.Schriftart;
     m_dok.Vorgaben = m_einst.Seite;
+    // the stamps and the text tool draw with what the user configured
+    m_interaktion.Stempel = m_einst.Symbolstempel;
+    m_interaktion.Tafelschriftart = m_einst.TafelanschriebSchriftart;
 }
 
 void Sitzung::EinstellungenSpeichern()

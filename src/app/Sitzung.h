@@ -79,6 +79,8 @@ public:
     ArbeitsblattOptionen &Arbeitsblatt() { return m_arbeitsblatt; }
     // A document was read and not closed since (else the start picture shows).
     bool DokumentOffen() const { return m_dokumentOffen; }
+    // A click on the start page hides its hint (until a document is closed).
+    void StartHinweisVerbergen() { m_startHinweisVerborgen = true; }
     const EinstellungenTyp &Einstellungen() const { return m_einst; }
     // The picture shown while no document is open.
     QImage Startbild() const override { return m_startbild; }
@@ -177,6 +179,7 @@ private:
     ArbeitsblattOptionen m_arbeitsblatt;
     QImage m_startbild;
     bool m_dokumentOffen = false;
+    bool m_startHinweisVerborgen = false;
     Dokument m_dok;
     Lernansicht m_ansicht;
     Interaktion m_interaktion;

@@ -14,6 +14,7 @@
 #include "learnview/TInfoForm.h"
 #include "learnview/TextFlow.h"
 #include "peripheral/TAnsichtDruckForm.h"
+#include "platform/Produkt.h"
 #include "platform/TPasswortForm.h"
 #include "worksheet/Arbeitsblatt.h"
 #include "worksheet/TArbeitsblattForm.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,6 +32,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScrollArea>
+#include <QSet>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -105,6 +108,7 @@ QMenu *TForm1::Menue(const QString &name) const
 
 void TForm1::menuesBauen()
 {
+    QSet<QString> vergeben;
     std::function<void(QMenu *, const std::vector<MenuePunkt> &)> fuellen = [&](QMenu *menue,
                                                                                const std::vector<MenuePunkt> &punkte) {
         for (const MenuePunkt &p : punkte) {
@@ -119,12 +123,24 @@ void TForm1::menuesBauen()
                 unter->menuAction()->setVisible(p.Sichtbar);
                 m_menues[p.Name] = unter;
                 fuellen(unter, p.Unterpunkte);
+                if (!p.Sichtbar)
+                    addActions(unter->actions()); // a hidden menu's shortcuts still work
                 continue;
             }
             QAction *a = menue->addAction(p.Text);
             a->setObjectName(p.Name);
-            if (!p.Kurzwahl.isEmpty())
-                a->setShortcut(QKeySequence(p.Kurzwahl));
+            if (!p.Kurzwahl.isEmpty()) {
+                // a key that two entries name (Alt+Enter for the document
+                // properties in two menus) belongs to the first; the second
+                // shows it beside its caption, so that the key stays unambiguous
+                if (vergeben.contains(p.Kurzwahl))
+                    m_kurzwahlTexte[p.Name] =
+                        QLatin1Char('\t') + QKeySequence(p.Kurzwahl).toString(QKeySequence::NativeText);
+                else
+                    a->setShortcut(QKeySequence(p.Kurzwahl));
+                vergeben.insert(p.Kurzwahl);
+            }
+            a->setText(p.Text + m_kurzwahlTexte.value(p.Name));
             a->setCheckable(p.Ankreuzbar);
             m_aktionen[p.Name] = a;
         }
@@ -149,6 +165,8 @@ void TForm1::menuesBauen()
     verbinden("Minimieren1", &TForm1::Minimieren1Click);
     verbinden("WerkzeugleisteKlappen1", &TForm1::WerkzeugleisteKlappen1Click);
     verbinden("Info1", &TForm1::Info1Click);
+    verbinden("Inhalt1", &TForm1::Inhalt1Click);
+    verbinden("Website1", &TForm1::Website1Click);
     verbinden("Dateiordner1", &TForm1::Dateiordner1Click);
     verbinden("Verknuepfungsfelder1", &TForm1::Verknuepfungsfelder1Click);
     verbinden("ArbeitsblattErstellen1", &TForm1::ArbeitsblattErstellen1Click);
@@ -182,6 +200,12 @@ void TForm1::menuesBauen()
     const std::pair<const char *, int> zoomstufen[] = {{"Zoom100", 0}, {"Zoom150", 2}, {"Zoom200", 4}};
     for (const auto &[name, stufe] : zoomstufen)
         connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, [this, z = stufe] { ZoomstufeSetzen(z); });
+    for (const Werkzeugeintrag &w : Werkzeugeintraege())
+        connect(Aktion(QString::fromLatin1(w.Name)), &QAction::triggered, this, [this, werkzeug = w.Werkzeug] {
+            // the pen entry takes the pen last chosen in the pen menu
+            m_werkzeugleiste->WerkzeugWaehlen(werkzeug == wzStift ? m_sitzung.Lerninteraktion().StiftWahl() : werkzeug);
+            ZustandAnzeigen(); // the check marks follow even when the choice was refused
+        });
     connect(Aktion(QStringLiteral("WerkzeugleisteLinks1")), &QAction::triggered, this,
             [this] { WerkzeugpositionSetzen(1); });
     connect(Aktion(QStringLiteral("WerkzeugleisteRechts1")), &QAction::triggered, this,
@@ -296,6 +320,7 @@ void TForm1::panelsBauen()
     QFont startSchrift = m_startInfoPan->font();
     startSchrift.setPointSizeF(startSchrift.pointSizeF() * 1.5);
     m_startInfoPan->setFont(startSchrift);
+    m_startInfoPan->installEventFilter(this);
     m_uebungPan = new QWidget(m_lernKartPan);
     m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
     m_uebungPan->hide();
@@ -328,6 +353,7 @@ void TForm1::panelsBauen()
     for (auto signal : {&TWerkzeugleiste::ZoomGeaendert, &TWerkzeugleiste::NummerierungGeaendert})
         connect(m_werkzeugleiste, signal, this, &TForm1::ZustandAnzeigen);
     connect(m_werkzeugleiste, &TWerkzeugleiste::EbenenGeaendert, this, &TForm1::ZustandAnzeigen);
+    connect(m_werkzeugleiste, &TWerkzeugleiste::WerkzeugGeaendert, this, &TForm1::ZustandAnzeigen);
     connect(m_werkzeugleiste, &TWerkzeugleiste::DruckenAngefordert, this, &TForm1::Drucken1Click);
     connect(m_werkzeugleiste, &TWerkzeugleiste::ArbeitsblattAngefordert, this, &TForm1::ArbeitsblattErstellen1Click);
     werkzeugSpalte->addStretch(1);
@@ -342,7 +368,17 @@ void TForm1::panelsBauen()
         m_verknuepfungsKnoepfe[size_t(i)] = k;
         verknuepfungen->addWidget(k, i / 2, i % 2);
     }
-    werkzeugSpalte->addLayout(verknuepfungen);
+    // the link buttons form a group of their own, headed like the toolbar's groups
+    auto *externe = new QGroupBox(QStringLiteral("Externe Programme"), werkzeuge);
+    externe->setObjectName(QStringLiteral("ExterneProgrammeBox"));
+    if (const auto *vorbild = m_werkzeugleiste->findChild<QGroupBox *>())
+        externe->setFont(vorbild->font());
+    verknuepfungen->setContentsMargins(2, 2, 2, 2);
+    externe->setLayout(verknuepfungen);
+    auto *externeRand = new QVBoxLayout();
+    externeRand->setContentsMargins(2, 0, 2, 2); // as the toolbar's own groups
+    externeRand->addWidget(externe);
+    werkzeugSpalte->addLayout(externeRand);
     m_werkzeugBox->setWidget(werkzeuge);
 
     zeile->addWidget(m_lernKartPan, 1);
@@ -374,6 +410,20 @@ void TForm1::verknuepfungGeklickt(int index, Qt::MouseButton knopf)
         VerknuepfungOeffnen(programm, *m_oeffner, *m_meldungen);
     else
         Verknuepfungsfelder1Click();
+}
+
+void TForm1::Inhalt1Click()
+{
+    const QString seite = m_sitzung.Einstellungen().Ordner.Hilfe + QStringLiteral("index.html");
+    if (!QFileInfo::exists(seite) || !m_oeffner->Oeffnen(seite))
+        m_meldungen->Fehler(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(seite));
+}
+
+void TForm1::Website1Click()
+{
+    const QString adresse = QString::fromLatin1(kProduktWebseite);
+    if (!m_oeffner->AdresseOeffnen(adresse))
+        m_meldungen->Fehler(QStringLiteral("Die Internetseite \"%1\" kann nicht geöffnet werden.").arg(adresse));
 }
 
 void TForm1::Dateiordner1Click()
@@ -416,12 +466,17 @@ void TForm1::werkzeugleisteAnordnen()
     auto *zeile = static_cast<QHBoxLayout *>(m_werkzeugBox->parentWidget()->layout());
     zeile->removeWidget(m_werkzeugBox);
     zeile->removeWidget(m_lernKartPan);
+    // the collapse button stands above the toolbar, at the window's edge
+    auto *info = static_cast<QHBoxLayout *>(m_infoPan->layout());
+    info->removeWidget(m_klappKnopf);
     if (m_sitzung.Einstellungen().WerkzeugPos == 0) {
         zeile->addWidget(m_lernKartPan, 1);
         zeile->addWidget(m_werkzeugBox);
+        info->addWidget(m_klappKnopf);
     } else {
         zeile->addWidget(m_werkzeugBox);
         zeile->addWidget(m_lernKartPan, 1);
+        info->insertWidget(0, m_klappKnopf);
     }
     ZustandAnzeigen();
 }
@@ -439,8 +494,9 @@ void TForm1::ZustandAnzeigen()
             a->setVisible(e.Sichtbar);
             if (a->isCheckable())
                 a->setChecked(e.Angekreuzt);
-            if (a->text() != e.Text)
-                a->setText(e.Text);
+            const QString text = e.Text + m_kurzwahlTexte.value(name);
+            if (a->text() != text)
+                a->setText(text);
         } else if (QMenu *m = Menue(name)) {
             m->setEnabled(e.Aktiv);
             m->menuAction()->setVisible(e.Sichtbar);
@@ -520,6 +576,7 @@ void TForm1::ErsteAktivierungAusfuehren()
 
     // user settings, then the central configuration, which wins
     m_sitzung.EinstellungenLaden();
+    m_werkzeugleiste->StempelSetzen(m_sitzung.Einstellungen().Symbolstempel);
     verknuepfungsKnoepfeAktualisieren();
 
     ZoomstufeSetzen(0);
@@ -569,7 +626,9 @@ void TForm1::ObjektAktivieren(int index)
     const auto &objekte = m_sitzung.Dok().Objekte;
     if (index < 0 || index >= int(objekte.size()))
         return;
-    if (objekte[size_t(index)].Typ == objInfopunkt) {
+    const int typ = objekte[size_t(index)].Typ;
+    // the info point of a page and that of a multiple-choice question open the same window
+    if (typ == objInfopunkt || typ == objMCInfopunkt) {
         ShowInfoText(index);
         return;
     }
@@ -730,8 +789,8 @@ void TForm1::tasteAusfuehren(TastenAktion aktion)
         if (m_sitzung.Lerninteraktion().FrageWechseln(FrageKnopf(aktion)))
             m_lernKartPicImg->Aktualisieren();
         break;
-    case TastenAktion::ZoomHinein: ZoomstufeSetzen(m_sitzung.Ansicht().ZoomStufe + 1); break;
-    case TastenAktion::ZoomHeraus: ZoomstufeSetzen(m_sitzung.Ansicht().ZoomStufe - 1); break;
+    case TastenAktion::ZoomHinein: m_werkzeugleiste->ZoomSchritt(+1); break;
+    case TastenAktion::ZoomHeraus: m_werkzeugleiste->ZoomSchritt(-1); break;
     case TastenAktion::Keine: break;
     }
 }
@@ -744,6 +803,12 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *e)
                 verknuepfungGeklickt(i, static_cast<QMouseEvent *>(e)->button());
                 return true;
             }
+    }
+    if (objekt == m_startInfoPan && e->type() == QEvent::MouseButtonPress) {
+        // a click on the start page hides the hint and shows the page itself
+        m_sitzung.StartHinweisVerbergen();
+        ZustandAnzeigen();
+        return true;
     }
     if (objekt == m_titelLabel && e->type() == QEvent::MouseButtonPress) {
         m_titelVerborgen = !m_titelVerborgen;

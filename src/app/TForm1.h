@@ -14,6 +14,7 @@
 #include "platform/QtMeldungen.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMainWindow>
 
 #include <map>
@@ -88,6 +89,8 @@ public:
     void WerkzeugleisteKlappen1Click();
     void WerkzeugpositionSetzen(int position);
     void Info1Click();
+    void Inhalt1Click();   // the help page in the desktop's browser
+    void Website1Click();  // the product's home page
     void EbeneUmschalten(int ebene, bool sichtbar);
     void NummerierungSetzen(int modus);
     void ZoomstufeSetzen(int stufe);
@@ -144,6 +147,8 @@ private:
     Meldungen *m_meldungen = &m_qtMeldungen;
     QtDateidialoge m_qtDialoge;
     Dateidialoge *m_dialoge = &m_qtDialoge;
+    // captions' shortcut texts of entries whose key belongs to another entry
+    QHash<QString, QString> m_kurzwahlTexte;
     QtDateioeffner m_qtOeffner;
     Dateioeffner *m_oeffner = &m_qtOeffner;
     QtDrucker m_qtDrucker{this};

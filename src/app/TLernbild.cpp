@@ -130,6 +130,20 @@ void TLernbild::Reagieren(const Eingabereaktion &r)
         emit LaufBeendet();
 }
 
+void TLernbild::Sicher(const std::function<Eingabereaktion()> &schritt)
+{
+    // an error while drawing (a picture too large for memory, say) is
+    // reported; the view stays as it is and keeps working
+    Eingabereaktion r;
+    try {
+        r = schritt();
+    } catch (const std::exception &fehler) {
+        r.Neuzeichnen = true;
+        m_sitzung.Meldung().Information(QStringLiteral("Fehler aufgetreten (%1)").arg(QString::fromLocal8Bit(fehler.what())));
+    }
+    Reagieren(r);
+}
+
 void TLernbild::ZeigerAnpassen(QPoint ansichtspunkt)
 {
     setCursor(m_zeiger[size_t(m_sitzung.Eingabe().ZeigerFuer(ansichtspunkt))]);
@@ -141,7 +155,7 @@ void TLernbild::mousePressEvent(QMouseEvent *e)
     if (m_textfeld->isVisible() && e->button() == Qt::LeftButton && Logik().Werkzeug() == wzText)
         TextfeldSchliessen(false); // a new click places a new field
     const QPoint p = ZuAnsicht(e->position().toPoint());
-    Reagieren(m_sitzung.Eingabe().MausDruck(p, Taste(e->button())));
+    Sicher([&] { return m_sitzung.Eingabe().MausDruck(p, Taste(e->button())); });
     ZeigerAnpassen(p);
 }
 
@@ -149,14 +163,14 @@ void TLernbild::mouseMoveEvent(QMouseEvent *e)
 {
     const QPoint p = ZuAnsicht(e->position().toPoint());
     m_maus = p;
-    Reagieren(m_sitzung.Eingabe().MausBewegung(p, e->buttons() & Qt::LeftButton, e->buttons() & Qt::RightButton));
+    Sicher([&] { return m_sitzung.Eingabe().MausBewegung(p, e->buttons() & Qt::LeftButton, e->buttons() & Qt::RightButton); });
     ZeigerAnpassen(p);
 }
 
 void TLernbild::mouseReleaseEvent(QMouseEvent *e)
 {
     const QPoint p = ZuAnsicht(e->position().toPoint());
-    Reagieren(m_sitzung.Eingabe().MausLos(p, Taste(e->button())));
+    Sicher([&] { return m_sitzung.Eingabe().MausLos(p, Taste(e->button())); });
     ZeigerAnpassen(p);
 }
 

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -80,6 +81,9 @@ protected:
 
 private:
     void Reagieren(const Eingabereaktion &r);
+    // Runs one step of the engine and reacts; an exception becomes the
+    // message "Fehler aufgetreten (...)".
+    void Sicher(const std::function<Eingabereaktion()> &schritt);
     void ZeigerAnpassen(QPoint ansichtspunkt);
     void TextfeldOeffnen(QPoint klick);
     void TextfeldAnpassen();

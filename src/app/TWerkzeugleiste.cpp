@@ -392,6 +392,7 @@ void TWerkzeugleiste::MenuesAufbauen()
     QAction *konfig = stempel->addAction(QStringLiteral("Konfig."));
     konfig->setObjectName(QStringLiteral("StempelKonfig"));
     connect(konfig, &QAction::triggered, this, &TWerkzeugleiste::StempelKonfigurieren);
+    konfig->setEnabled(false); // until the stamp configuration dialog exists
     Knopf("SymbolBtn")->setMenu(stempel);
     Knopf("SymbolBtn")->setPopupMode(QToolButton::MenuButtonPopup);
 }
@@ -514,6 +515,16 @@ void TWerkzeugleiste::StempelWaehlen(int nummer)
 void TWerkzeugleiste::ZoomWaehlen(int stufe)
 {
     m_bild.Logik().ZoomSetzen(stufe);
+    NachBefehl();
+    emit ZoomGeaendert(m_bild.Ansicht().ZoomStufe);
+}
+
+void TWerkzeugleiste::ZoomSchritt(int richtung)
+{
+    if (richtung > 0)
+        m_bild.Logik().Vergroessern();
+    else
+        m_bild.Logik().Verkleinern();
     NachBefehl();
     emit ZoomGeaendert(m_bild.Ansicht().ZoomStufe);
 }

@@ -62,6 +62,8 @@ public slots:
     void FarbeWaehlen(int farbindex);
     void StempelWaehlen(int nummer);
     void ZoomWaehlen(int stufe);
+    // Ctrl + numeric-pad plus / minus: one step of the zoom buttons (100, 150, 200 %).
+    void ZoomSchritt(int richtung);
     void NummerierungWaehlen(int modus);
     void EbeneSchalten(int ebene, bool sichtbar);
     void AlleAbdecken();

@@ -391,6 +391,8 @@ void Lernansicht::NeuesDokumentAnzeigen()
 {
     ZoomStufe = 0;
     ViewWindow = {0, 0, 0, 0};
+    // a document read from a file starts at its first question
+    AktFrageNummer = m_dok.Kopf.AnzFrageNummern > 0 ? 1 : -1;
 }
 
 void Lernansicht::FeldAufdecken(int index)

@@ -68,6 +68,10 @@ constexpr std::array<double, 5> kZoomFaktoren{1.0, 1.25, 1.5, 1.75, 2.0};
 // The page is never wider than this before zoom.
 constexpr int kMaxSeitenbreite = 2000;
 
+// A query field's number as the view shows it: digits, or with NumArt 1
+// letters (A … Z, then A' … Z' and so on); "?" below 1.
+QString NummerText(int nummer, int numArt);
+
 class Lernansicht
 {
 public:
@@ -134,7 +138,7 @@ public:
     // Moves the window by view pixels: strokes of the drawing tools in
     // ViewBitmap go back into PageBitmap first.
     void Verschieben(int dxAnsicht, int dyAnsicht);
-    // A new document: zoom level 0, window at the top-left corner.
+    // A new document: zoom level 0, window at the top-left corner, the first question.
     void NeuesDokumentAnzeigen();
 
     // Uncovers one query field and updates only its card (incremental update).

@@ -27,12 +27,16 @@ QString Lernansicht::NumberText(int index) const
 {
     if (index < 0 || index >= int(m_dok.Objekte.size()))
         return QStringLiteral("?");
-    const int n = m_dok.Objekte[size_t(index)].AnzeigeNummer;
-    if (n < 1)
+    return NummerText(m_dok.Objekte[size_t(index)].AnzeigeNummer, m_dok.Kopf.NumArt);
+}
+
+QString NummerText(int nummer, int numArt)
+{
+    if (nummer < 1)
         return QStringLiteral("?");
-    if (m_dok.Kopf.NumArt == 1)
-        return QString(QChar(u'A' + (n - 1) % 26)) + QString((n - 1) / 26, QLatin1Char('\''));
-    return QString::number(n);
+    if (numArt == 1)
+        return QString(QChar(u'A' + (nummer - 1) % 26)) + QString((nummer - 1) / 26, QLatin1Char('\''));
+    return QString::number(nummer);
 }
 
 void Lernansicht::AssignNumbers(int modus, bool neuAufbauen)

@@ -12,6 +12,12 @@ bool QtDateioeffner::Oeffnen(const QString &pfad)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
 }
 
+bool QtDateioeffner::AdresseOeffnen(const QString &adresse)
+{
+    const QUrl url = QUrl::fromUserInput(adresse);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
 bool QtDateioeffner::Starten(const QString &pfad)
 {
     return QProcess::startDetached(pfad, {}, QFileInfo(pfad).absolutePath());

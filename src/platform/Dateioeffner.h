@@ -17,6 +17,8 @@ public:
     virtual bool Oeffnen(const QString &pfad) = 0;
     // Runs an executable file as a program of its own; false when it did not start.
     virtual bool Starten(const QString &pfad) = 0;
+    // Hands a web address to the desktop's browser; false when that failed.
+    virtual bool AdresseOeffnen(const QString &adresse) = 0;
 };
 
 class QtDateioeffner : public Dateioeffner
@@ -24,9 +26,10 @@ class QtDateioeffner : public Dateioeffner
 public:
     bool Oeffnen(const QString &pfad) override;   // QDesktopServices::openUrl
     bool Starten(const QString &pfad) override;   // QProcess::startDetached, in the program's folder
+    bool AdresseOeffnen(const QString &adresse) override; // QDesktopServices::openUrl
 };
 
-// Records every call ("oeffnen:PATH", "starten:PATH") and answers with Erfolg.
+// Records every call ("oeffnen:PATH", "starten:PATH", "adresse:URL") and answers with Erfolg.
 class SkriptDateioeffner : public Dateioeffner
 {
 public:
@@ -38,6 +41,11 @@ public:
     bool Starten(const QString &pfad) override
     {
         Aufrufe << QStringLiteral("starten:") + pfad;
+        return Erfolg;
+    }
+    bool AdresseOeffnen(const QString &adresse) override
+    {
+        Aufrufe << QStringLiteral("adresse:") + adresse;
         return Erfolg;
     }
 

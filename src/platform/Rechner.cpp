@@ -17,9 +17,11 @@ QString Rechnername()
 
 QString Rechnerbenutzer()
 {
-    const QString vorgabe = qEnvironmentVariable("KALUMO_BENUTZERNAME");
-    if (!vorgabe.isEmpty())
-        return vorgabe;
+    for (const char *name : {"KALUMO_BENUTZER", "KALUMO_BENUTZERNAME"}) {
+        const QString vorgabe = qEnvironmentVariable(name);
+        if (!vorgabe.isEmpty())
+            return vorgabe;
+    }
     if (const passwd *pw = getpwuid(geteuid()); pw && pw->pw_name)
         return QString::fromLocal8Bit(pw->pw_name);
     return qEnvironmentVariable("USER");

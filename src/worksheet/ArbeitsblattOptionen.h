@@ -8,6 +8,8 @@
 // further objects (0/1), picture x, y and size with one decimal and ".",
 // full width (0/1), orientation (0 portrait, 1 landscape).
 
+#include "platform/Produkt.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -86,8 +88,7 @@ enum class Optionsfeld {
 };
 bool OptionsfeldSichtbar(Optionsfeld feld, int dokTyp);
 
-// The address written at the right end of the footer line.
-inline constexpr char kProduktAdresse[] = "www.kalumo.de";
+// The address written at the right end of the footer line is kProduktAdresse.
 // The text at the left end of the footer line.
 inline constexpr char kErstelltMit[] = "Erstellt mit Kalumo.";
 

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <stdexcept>
+
 namespace kalumo::test {
 
 struct Probelauf : Ansichtslauf, Eingabemaschine
@@ -16,6 +18,7 @@ struct Probelauf : Ansichtslauf, Eingabemaschine
     bool endetImTakt = false;   // the next tick ends the run
     int *verlassen = nullptr;
     int *zerstoert = nullptr;
+    bool wirftBeimDruck = false; // a press fails as a drawing step can fail
     int druecke = 0;
     int tasten = 0;
     int takte = 0;
@@ -46,6 +49,8 @@ struct Probelauf : Ansichtslauf, Eingabemaschine
     }
     Eingabereaktion MausDruck(QPoint, Maustaste) override
     {
+        if (wirftBeimDruck)
+            throw std::runtime_error("Speicher voll");
         ++druecke;
         Eingabereaktion r;
         r.Neuzeichnen = true;

@@ -20,6 +20,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -385,4 +387,245 @@ TEST(TForm1, LaufUebernimmtBildflaecheUndUhr)
     const int fragen = f.meldungen.Texte().size();
     QTRY_COMPARE_WITH_TIMEOUT(f.form.Ansichtsmodus(), int(modusLernansicht), 2000);
     EXPECT_EQ(f.meldungen.Texte().size(), fragen);
+}
+
+namespace {
+
+// Keys reach the window's shortcuts and key handling only while it is active.
+void Aktivieren(QWidget &w)
+{
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+} // namespace
+
+// The hidden menu "&Werkzeug" chooses every tool of the learning view, by
+// its entry and by its shortcut; its check marks and the toolbar's buttons
+// show the same tool whichever side chose it.
+TEST(TForm1, VerstecktesWerkzeugmenueUndWerkzeugleisteZeigenDasselbe)
+{
+    Fenster f({beispiel("Blütenpflanze.kal")});
+    Interaktion &logik = f.form.Programmzustand().Lerninteraktion();
+    EXPECT_FALSE(f.form.Menue("Werkzeug1")->menuAction()->isVisible());
+    auto knopf = [&](const char *name) { return f.form.findChild<QToolButton *>(name); };
+    struct Fall { const char *eintrag; int werkzeug; const char *knopf; };
+    const Fall faelle[] = {
+        {"HandWerkzeug1", wzHand, "HandBtn"},         {"StiftWerkzeug1", wzStift, "StiftBtn"},
+        {"GelbMarker1", wzMarkerGelb, nullptr},       {"GruenMarker1", wzMarkerGruen, nullptr},
+        {"RadierWerkzeug1", wzRadierer, "RadierBtn"}, {"Haekchen1", wzStempel, "SymbolBtn"},
+        {"RotesKreuz1", wzKreuz, nullptr},            {"Schlagwoerter1", wzText, "TexteingabeBtn"},
+        {"ZeigerWerkzeug1", wzZeiger, "ZeigerBtn"},
+    };
+    const char *knoepfe[] = {"ZeigerBtn", "HandBtn", "StiftBtn", "RadierBtn", "SymbolBtn", "TexteingabeBtn"};
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.eintrag);
+        QAction *a = f.form.Aktion(fall.eintrag);
+        ASSERT_NE(a, nullptr);
+        EXPECT_TRUE(a->isEnabled());
+        EXPECT_FALSE(a->shortcut().isEmpty());
+        a->trigger();
+        EXPECT_EQ(logik.Werkzeug(), fall.werkzeug);
+        for (const Fall &anderer : faelle)
+            EXPECT_EQ(f.form.Aktion(anderer.eintrag)->isChecked(), anderer.werkzeug == fall.werkzeug) << anderer.eintrag;
+        for (const char *k : knoepfe)
+            EXPECT_EQ(knopf(k)->isChecked(), fall.knopf && QByteArray(k) == fall.knopf) << k;
+    }
+
+    // the toolbar's choice shows in the menu; a shape of the pen menu counts as the pen
+    knopf("HandBtn")->click();
+    EXPECT_TRUE(f.form.Aktion("HandWerkzeug1")->isChecked());
+    EXPECT_FALSE(f.form.Aktion("ZeigerWerkzeug1")->isChecked());
+    logik.WerkzeugSetzen(wzEllipse);
+    f.form.ZustandAnzeigen();
+    EXPECT_TRUE(f.form.Aktion("StiftWerkzeug1")->isChecked());
+    // the pen entry takes the pen last chosen in the pen menu
+    f.form.Aktion("ZeigerWerkzeug1")->trigger();
+    f.form.Aktion("StiftWerkzeug1")->trigger();
+    EXPECT_EQ(logik.Werkzeug(), wzEllipse);
+
+    // the shortcuts work although the menu is hidden
+    Aktivieren(f.form);
+    QTest::keyClick(&f.form, Qt::Key_6, Qt::ControlModifier);
+    EXPECT_EQ(logik.Werkzeug(), wzRadierer);
+    QTest::keyClick(&f.form, Qt::Key_8, Qt::ControlModifier);
+    EXPECT_EQ(logik.Werkzeug(), wzKreuz);
+    QTest::keyClick(&f.form, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(logik.Werkzeug(), wzZeiger);
+    EXPECT_TRUE(f.meldungen.Texte().isEmpty());
+}
+
+// Ctrl + numeric-pad plus / minus step through the levels the buttons show.
+TEST(TForm1, ZoomtastenGehenDieStufenDerKnoepfe)
+{
+    Fenster f({beispiel("Blütenpflanze.kal")});
+    Aktivieren(f.form);
+    const Qt::KeyboardModifiers ziffernblock = Qt::ControlModifier | Qt::KeypadModifier;
+    const std::pair<Qt::Key, int> schritte[] = {
+        {Qt::Key_Plus, 2}, {Qt::Key_Plus, 4}, {Qt::Key_Plus, 4}, {Qt::Key_Minus, 2}, {Qt::Key_Minus, 0}, {Qt::Key_Minus, 0}};
+    for (const auto &[taste, stufe] : schritte) {
+        QTest::keyClick(f.form.Lernbild(), taste, ziffernblock);
+        EXPECT_EQ(f.form.Ansicht().ZoomStufe, stufe);
+        EXPECT_EQ(f.form.Aktion("Zoom150")->isChecked(), stufe == 2);
+        EXPECT_EQ(f.form.findChild<QToolButton *>("ZoomPan4")->isChecked(), stufe == 4);
+    }
+}
+
+// The stamps and the text font the user configured are the ones drawn.
+TEST(TForm1, GespeicherteStempelUndTafelschriftWerdenBenutzt)
+{
+    SkriptMeldungen meldungen;
+    EinstellungsspeicherImSpeicher speicher;
+    speicher.setzen("Symbolstempel-Zeichen", QStringLiteral("ABCDEFGHIJ"));
+    speicher.setzen("Symbolstempel-Fontname1", QStringLiteral("DejaVu Sans"));
+    speicher.setzen("Opt-TafelanschriebSchriftart", QStringLiteral("DejaVu Serif"));
+    TForm1 form;
+    form.MeldungenSetzen(&meldungen);
+    form.EinstellungsspeicherSetzen(&speicher);
+    form.ZentraleKonfigurationSetzen({});
+    form.ArgumenteSetzen({beispiel("Blütenpflanze.kal")});
+    form.show();
+    form.ErsteAktivierungAusfuehren();
+    Interaktion &logik = form.Programmzustand().Lerninteraktion();
+    EXPECT_EQ(logik.Stempel.Zeichen, "ABCDEFGHIJ");
+    EXPECT_EQ(logik.Stempel.Fontname[0], "DejaVu Sans");
+    EXPECT_EQ(logik.TextfeldSchrift().family(), "DejaVu Serif");
+
+    // stamp 1 draws an "A" where it is clicked: ink in the stamp's middle
+    logik.WerkzeugSetzen(wzStempel);
+    TLernbild *bild = form.Lernbild();
+    const QPoint punkt(60, 60);
+    const QImage vorher = form.Ansicht().ViewBitmap.copy();
+    QTest::mouseClick(bild, Qt::LeftButton, {}, bild->Bildversatz() + punkt);
+    const QImage &nachher = form.Ansicht().ViewBitmap;
+    int geaendert = 0;
+    for (int y = punkt.y() - 20; y < punkt.y() + 20; ++y)
+        for (int x = punkt.x() - 20; x < punkt.x() + 20; ++x)
+            geaendert += vorher.pixel(x, y) != nachher.pixel(x, y);
+    EXPECT_GT(geaendert, 20);
+    EXPECT_TRUE(meldungen.Texte().isEmpty());
+}
+
+// A click on the start page hides its hint; closing a document brings it back.
+TEST(TForm1, KlickAufDieStartseiteBlendetDenHinweisAus)
+{
+    Fenster f;
+    ASSERT_TRUE(f.form.StartInfoPan()->isVisible());
+    QTest::mouseClick(f.form.StartInfoPan(), Qt::LeftButton);
+    EXPECT_FALSE(f.form.StartInfoPan()->isVisible());
+    EXPECT_TRUE(f.form.Lernbild()->isVisible());
+    f.dialoge.Antworten.push_back(beispiel("Blütenpflanze.kal"));
+    f.form.Aktion("Oeffnen1")->trigger();
+    f.form.Aktion("Schliessen1")->trigger();
+    EXPECT_TRUE(f.form.StartInfoPan()->isVisible());
+}
+
+// The info point of a multiple-choice question opens the info window.
+TEST(TForm1, InfopunktEinerMultipleChoiceFrageOeffnetDasInformationsfenster)
+{
+    Fenster f({beispiel("Multiple Choice Formen und Tiere.kal")});
+    auto &objekte = f.form.AktuellesDokument().Objekte;
+    const auto it = std::find_if(objekte.begin(), objekte.end(), [](const ObjDataTyp &o) { return o.Typ == objMCInfopunkt; });
+    ASSERT_NE(it, objekte.end()) << "the example has an info point at a question";
+    f.form.ObjektAktivieren(int(it - objekte.begin()));
+    ASSERT_TRUE(f.form.InfoForm()->isVisible());
+    EXPECT_EQ(f.form.InfoForm()->Kopie(), it->Cap);
+    EXPECT_TRUE(f.meldungen.Texte().isEmpty());
+    f.form.InfoForm()->hide();
+}
+
+// F1 hands the help page to the desktop; the website entry hands over the
+// product's address; a failure is said.
+TEST(TForm1, HilfeUndWebsiteGehenAnDenDesktop)
+{
+    Fenster f;
+    QTemporaryDir hilfe;
+    {
+        QFile seite(hilfe.filePath("index.html"));
+        ASSERT_TRUE(seite.open(QIODevice::WriteOnly));
+    }
+    f.form.Einstellungen().Ordner.Hilfe = hilfe.path() + "/";
+    ASSERT_TRUE(f.form.Aktion("Inhalt1")->isEnabled());
+    EXPECT_EQ(f.form.Aktion("Inhalt1")->shortcut(), QKeySequence("F1"));
+    Aktivieren(f.form);
+    QTest::keyClick(&f.form, Qt::Key_F1);
+    EXPECT_EQ(f.oeffner.Aufrufe, QStringList{"oeffnen:" + hilfe.filePath("index.html")});
+    EXPECT_TRUE(f.meldungen.Texte().isEmpty());
+    // without the page nothing is handed over and the user is told
+    QFile::remove(hilfe.filePath("index.html"));
+    f.form.Aktion("Inhalt1")->trigger();
+    EXPECT_EQ(f.oeffner.Aufrufe.size(), 1);
+    EXPECT_EQ(f.meldungen.Texte().last(),
+              "Die Datei \"" + hilfe.filePath("index.html") + "\" kann nicht geöffnet werden.");
+    f.form.Aktion("Website1")->trigger();
+    EXPECT_EQ(f.oeffner.Aufrufe.last(), "adresse:https://www.kalumo.de/");
+    f.oeffner.Erfolg = false;
+    f.form.Aktion("Website1")->trigger();
+    EXPECT_EQ(f.meldungen.Texte().last(), "Die Internetseite \"https://www.kalumo.de/\" kann nicht geöffnet werden.");
+}
+
+// An error while the picture area's engine draws is reported, and the view keeps working.
+TEST(TForm1, FehlerBeimZeichnenWirdGemeldet)
+{
+    Fenster f({beispiel("Blütenpflanze.kal")});
+    auto lauf = std::make_unique<test::Probelauf>();
+    test::Probelauf *roh = lauf.get();
+    roh->wirftBeimDruck = true;
+    f.form.Programmzustand().LaufStarten(std::move(lauf));
+    TLernbild *bild = f.form.Lernbild();
+    QTest::mouseClick(bild, Qt::LeftButton, {}, bild->Bildversatz() + QPoint(50, 50));
+    EXPECT_EQ(f.meldungen.Texte(), QStringList{"Fehler aufgetreten (Speicher voll)"});
+    roh->wirftBeimDruck = false;
+    QTest::mouseClick(bild, Qt::LeftButton, {}, bild->Bildversatz() + QPoint(50, 50));
+    EXPECT_EQ(roh->druecke, 1);
+    EXPECT_EQ(f.meldungen.Texte().size(), 1);
+}
+
+// A question document opened after another starts at its first question.
+TEST(TForm1, NeuesFragedokumentBeginntBeiFrageEins)
+{
+    Fenster f({beispiel("Einzelfragen Hauptstädte.kal")});
+    Interaktion &logik = f.form.Programmzustand().Lerninteraktion();
+    ASSERT_GT(f.form.AktuellesDokument().Kopf.AnzFrageNummern, 1);
+    EXPECT_EQ(f.form.Ansicht().AktFrageNummer, 1);
+    logik.FrageWechseln(objNavLetzte);
+    EXPECT_GT(f.form.Ansicht().AktFrageNummer, 1);
+    f.dialoge.Antworten.push_back(beispiel("Einzelfragen Hauptstädte.kal"));
+    f.form.Aktion("Oeffnen1")->trigger();
+    EXPECT_EQ(f.form.Ansicht().AktFrageNummer, 1);
+}
+
+// The second "Alt+Enter" entry shows the key beside its caption and leaves
+// the key to the first, so that it is never ambiguous.
+TEST(TForm1, DokumenteigenschaftenZweimalMitAltEingabe)
+{
+    Fenster f;
+    EXPECT_EQ(f.form.Aktion("Dokumenteigenschaften1")->shortcut(), QKeySequence("Alt+Return"));
+    EXPECT_TRUE(f.form.Aktion("Dokumenteigenschaften2")->shortcut().isEmpty());
+    EXPECT_TRUE(f.form.Aktion("Dokumenteigenschaften2")->text().startsWith("Dokument&eigenschaften...\t"));
+    EXPECT_TRUE(f.form.Aktion("Dokumenteigenschaften2")->text().endsWith(
+        QKeySequence("Alt+Return").toString(QKeySequence::NativeText)));
+}
+
+// The link buttons stand in the group "Externe Programme"; with the toolbar
+// on the left its collapse button moves to the left edge.
+TEST(TForm1, ExterneProgrammeUndKlappknopfAufDerSeiteDerLeiste)
+{
+    Fenster f;
+    f.form.resize(1024, 740);
+    QApplication::processEvents();
+    auto *gruppe = f.form.findChild<QGroupBox *>("ExterneProgrammeBox");
+    ASSERT_NE(gruppe, nullptr);
+    EXPECT_EQ(gruppe->title(), "Externe Programme");
+    EXPECT_TRUE(gruppe->isAncestorOf(f.form.VerknuepfungsKnopf(0)));
+    auto *klapp = f.form.findChild<QToolButton *>("WerkzeugKlappBtn");
+    const int mitte = f.form.width() / 2;
+    EXPECT_GT(klapp->mapTo(&f.form, QPoint()).x(), mitte);
+    f.form.Aktion("WerkzeugleisteLinks1")->trigger();
+    QApplication::processEvents();
+    EXPECT_LT(klapp->mapTo(&f.form, QPoint()).x(), mitte);
+    EXPECT_EQ(klapp->text(), "<");
+    const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
+    if (!fotos.isEmpty())
+        f.form.grab().save(fotos + "/hauptfenster-leiste-links.png");
 }

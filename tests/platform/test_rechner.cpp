@@ -16,4 +16,11 @@ TEST(Rechner, NamenAusDerUmgebungOderVomSystem)
     qunsetenv("KALUMO_BENUTZERNAME");
     EXPECT_EQ(Rechnername(), QSysInfo::machineHostName());
     EXPECT_FALSE(Rechnerbenutzer().isEmpty());
+
+    // KALUMO_BENUTZER wins over the older KALUMO_BENUTZERNAME
+    qputenv("KALUMO_BENUTZER", "lehrer");
+    qputenv("KALUMO_BENUTZERNAME", "schueler7");
+    EXPECT_EQ(Rechnerbenutzer(), "lehrer");
+    qunsetenv("KALUMO_BENUTZER");
+    qunsetenv("KALUMO_BENUTZERNAME");
 }
