@@ -29,6 +29,8 @@
 // (never containing received text), so that counting reasons needs no
 // memory beyond the list of reasons.
 
+#include "exercise/Uebungsdaten.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -45,13 +47,8 @@ inline constexpr char kTnAktion[] = "TN-AKTION";
 inline constexpr char kTnFertig[] = "TN-FERTIG";
 inline constexpr char kTnBestlist[] = "TN-BESTLIST";
 
-// EndeGrund of a participant run.
-enum EndeGrundWert : int {
-    endeLaeuft = 0,       // "aktiv"
-    endeFertig = 1,       // "fertig"
-    endeAbgebrochen = 2,  // "abgebr."
-    endeZeitlimit = 3,    // "timeout"
-};
+// EndeGrund of a participant run: the run record's values (exercise/Uebungsdaten.h),
+// shown as "aktiv", "fertig", "abgebr." and "timeout".
 QString EndeGrundStatus(int endeGrund);   // the status word; empty for an unknown value
 
 // Limits of what a message may carry.
