@@ -84,6 +84,11 @@ void Sitzung::LernansichtAktivieren()
         // the run puts back what it changed before it goes
         alt->Verlassen();
         m_uebArt = uebIndividual;
+        // back to the learning view as the teacher left it before: the
+        // pointer, 100 %, the fields numbered again by the view's mode
+        m_interaktion.WerkzeugSetzen(wzZeiger);
+        m_ansicht.ZoomStufe = 0;
+        m_ansicht.AssignNumbers(m_ansicht.NummerierungsModus, false);
     }
     Neuaufbau();
     ModusMelden();

@@ -103,7 +103,12 @@ TEST(Sitzung, LaufUebernimmtEingabeUndModusUndGehtWieder)
     EXPECT_TRUE(z.SerieStatusSichtbar);
     EXPECT_EQ(z.LernansichtKnopfText, "Übung abbrechen");
 
+    // leaving a run returns to the pointer at 100 %
+    p.s.Lerninteraktion().WerkzeugSetzen(wzHand);
+    p.s.Ansicht().ZoomStufe = 4;
     p.s.LernansichtAktivieren();
+    EXPECT_EQ(p.s.Lerninteraktion().Werkzeug(), wzZeiger);
+    EXPECT_EQ(p.s.Ansicht().ZoomStufe, 0);
     EXPECT_EQ(verlassen, 1);
     EXPECT_EQ(zerstoert, 1);
     EXPECT_EQ(p.s.Lauf(), nullptr);
