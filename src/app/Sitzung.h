@@ -145,7 +145,11 @@ public:
     // The window's side of a run: the exercise panel (pauses, the card
     // glide, repaints, the "Individual- Übung" button, opening info points).
     // The clock is not the panel's: the window's 100 ms clock calls Takt.
-    void UebungsOberflaecheSetzen(UebungsOberflaeche *o) { m_fensterOberflaeche = o; }
+    void UebungsOberflaecheSetzen(UebungsOberflaeche *o)
+    {
+        m_fensterOberflaeche = o;
+        m_uebung.Dienste.Oberflaeche = &m_laufOberflaeche;
+    }
     void TonausgabeSetzen(Tonausgabe *t);
     void NamensabfrageSetzen(Namensabfrage *n) { m_uebung.Dienste.Name = n; }
     void EinstellungsdialogSetzen(Einstellungsdialog *d) { m_uebung.Dienste.Dialog = d; }
