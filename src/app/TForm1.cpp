@@ -538,17 +538,28 @@ void TForm1::ZustandAnzeigen()
             m->menuAction()->setVisible(e.Sichtbar);
         }
     }
-    m_titelPan->setVisible(z.TitelPanSichtbar);
-    m_uebStatusPan->setVisible(z.UebStatusSichtbar);
-    m_serieStatusPan->setVisible(z.SerieStatusSichtbar);
-    m_puzzleStatusPan->setVisible(z.PuzzleStatusSichtbar);
-    m_gesperrtPan->setVisible(z.LernansichtGesperrtSichtbar);
-    m_lernKartPicImg->setVisible(z.LernbildSichtbar);
-    m_werkzeugBox->setVisible(z.WerkzeugleisteSichtbar);
-    m_uebungPan->setVisible(z.UebungPanSichtbar);
-    m_uebungsFlaeche->setVisible(z.UebungsflaecheSichtbar);
-    m_puzzle->setVisible(z.PuzzleSichtbar);
-    m_startInfoPan->setVisible(z.StartInfoSichtbar);
+    const std::pair<QWidget *, bool> flaechen[] = {
+        {m_titelPan, z.TitelPanSichtbar},
+        {m_uebStatusPan, z.UebStatusSichtbar},
+        {m_serieStatusPan, z.SerieStatusSichtbar},
+        {m_puzzleStatusPan, z.PuzzleStatusSichtbar},
+        {m_gesperrtPan, z.LernansichtGesperrtSichtbar},
+        {m_lernKartPicImg, z.LernbildSichtbar},
+        {m_werkzeugBox, z.WerkzeugleisteSichtbar},
+        {m_uebungPan, z.UebungPanSichtbar},
+        {m_uebungsFlaeche, z.UebungsflaecheSichtbar},
+        {m_puzzle, z.PuzzleSichtbar},
+        {m_startInfoPan, z.StartInfoSichtbar},
+    };
+    // what goes is hidden before what comes is shown: the window never needs
+    // room for both (the title panel and the exercise status side by side
+    // would widen it for good)
+    for (const auto &[w, sichtbar] : flaechen)
+        if (!sichtbar)
+            w->hide();
+    for (const auto &[w, sichtbar] : flaechen)
+        if (sichtbar)
+            w->show();
     m_lernansichtKnopf->setChecked(z.LernansichtGedrueckt);
     m_individualKnopf->setChecked(z.IndividualGedrueckt);
     m_netzKnopf->setChecked(z.NetzGedrueckt);
@@ -587,6 +598,14 @@ void TForm1::ModusGewechselt()
         m_puzzle->Zeigen(*puzzle);
     if (uebung)
         m_uebungsFlaeche->setFocus();
+    if (!lauf && !m_ersteAktivierung && !m_beendet) {
+        // an exercise had the view at the size of its panel's picture: the
+        // picture area takes it back at its own size
+        m_lernPan->layout()->activate();
+        m_lernKartPan->parentWidget()->layout()->activate();
+        m_lernKartPan->layout()->activate();
+        lernbildZeigen();
+    }
     if (lauf)
         m_uhr->start();
     else

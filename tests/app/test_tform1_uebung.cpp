@@ -233,6 +233,11 @@ TEST(TForm1Uebung, EineUebungMitDerMausBisZumEnde)
     EXPECT_FALSE(f.form.UebStatusPan()->isVisible());
     EXPECT_EQ(f.knopf("LernansichtBtn")->text(), "Lernansicht");
     EXPECT_EQ(f.s().Ansicht().ZoomStufe, 0);
+    // the window keeps its size (the title and the status panel never stood side by side)
+    EXPECT_EQ(f.form.size(), QSize(1024, 740));
+    // the view has the picture area's size again, not the exercise's
+    EXPECT_EQ(f.s().Ansicht().Ansichtsgroesse, f.form.Lernbild()->size());
+    foto(f.form, "uebung-zurueck.png");
 }
 
 TEST(TForm1Uebung, ZuordnungNurMitDerTastatur)
@@ -290,6 +295,7 @@ TEST(TForm1Uebung, AbbrechenFragtErst)
     EXPECT_EQ(zustaende(f.s().Dok()), nachDemLauf(f.s().Dok(), vorher));
     EXPECT_TRUE(f.form.Lernbild()->isVisible());
     EXPECT_FALSE(f.form.UebStatusPan()->isVisible());
+    EXPECT_EQ(f.s().Ansicht().Ansichtsgroesse, f.form.Lernbild()->size());
 }
 
 TEST(TForm1Uebung, DialogUndNameVorDemStart)
