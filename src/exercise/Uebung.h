@@ -237,6 +237,8 @@ private:
     void ZuordnungAntwort(int kennung);
     void FrageAntwort(int kennung);
     void MCAntwort(int kennung);
+    void AntwortAuswerten(int kennung, int ziel, bool richtig, const std::function<void()> &falschZeigen,
+                          int pauseFalsch, std::function<void()> falschZaehlen);
     void KreuzAntwort(int kennung);
     void TexteingabeAuswerten();
     void WoerterAuswerten();

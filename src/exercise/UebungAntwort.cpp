@@ -354,6 +354,20 @@ void Uebung::FrageAntwort(int kennung)
     p.Karte = k->Objekt;
     p.Ziel = ziel;
     Protokoll(p);
+    AntwortAuswerten(kennung, ziel, richtig, [this, k] { FalschZeigen(k, 0, 0, 0, false); }, kPauseFalschLang,
+                     [this, ziel] {
+                         m_dok.Objekte[size_t(ziel)].Fehlversuche += 1;
+                         m_daten.Falsch += 1;
+                     });
+}
+
+// The feedback and counting of a question answered by a card or by ticks:
+// a right answer is shown and counted alike for both; a wrong one shows its
+// own feedback, waits pauseFalsch and is counted by falschZaehlen.
+void Uebung::AntwortAuswerten(int kennung, int ziel, bool richtig, const std::function<void()> &falschZeigen,
+                              int pauseFalsch, std::function<void()> falschZaehlen)
+{
+    UebElement *k = ElementVon(kennung);
     const int zr = m_einst.ZuordnungRichtig, zf = m_einst.ZuordnungFalsch;
 
     if (richtig) {
@@ -385,14 +399,14 @@ void Uebung::FrageAntwort(int kennung)
             m_dok.Objekte[size_t(ziel)].Abgedeckt = abgOhneRueckmeldung;
         } else {
             if (zf != 2) {
-                FalschZeigen(k, 0, 0, 0, false);
+                falschZeigen();
                 Pause(kPauseFalsch);
             }
-            Schritt([this, ziel, zf] {
+            Schritt([this, ziel, zf, pauseFalsch] {
                 if (zf == 1 || zf == 2)
                     m_dok.Objekte[size_t(ziel)].Abgedeckt = abgFalschGeschlossen;
                 if (zf != 2)
-                    Pause(kPauseFalschLang);
+                    Pause(pauseFalsch);
                 Schritt([this, zf] {
                     AlleKartenVerstecken();
                     for (UebElement &e : m_elemente)
@@ -403,10 +417,7 @@ void Uebung::FrageAntwort(int kennung)
                 });
             });
         }
-        Schritt([this, ziel] {
-            m_dok.Objekte[size_t(ziel)].Fehlversuche += 1;
-            m_daten.Falsch += 1;
-        });
+        Schritt(std::move(falschZaehlen));
     }
     Schritt([this] { Nachher(); });
     Ablaufen();
@@ -449,70 +460,19 @@ void Uebung::MCAntwort(int kennung)
     h.AnzFalsch = b;
     h.AnzFehlend = fehlend;
     Protokoll(h);
-    const int zr = m_einst.ZuordnungRichtig, zf = m_einst.ZuordnungFalsch;
-
-    if (richtig) {
-        if (m_einst.RiFaRueckmeldung == 1) {
-            m_dok.Objekte[size_t(ziel)].Abgedeckt = abgOhneRueckmeldung;
-        } else {
-            if (zr != 2) {
-                RichtigZeigen(k, QString());
-                Pause(kPauseRichtig);
-            }
-            if (zf != 2)
-                Pause(kPauseFrageRichtig);
-            Schritt([this, kennung, ziel, zr, zf] {
-                AlleKartenVerstecken();
-                if (UebElement *e = ElementVon(kennung); e && zf != 2)
-                    e->Flaeche = elementfarbe::Karte;
-                m_dok.Objekte[size_t(ziel)].Abgedeckt =
-                    zr == 1 ? abgGeloest : zr == 2 ? abgOhneRueckmeldung : abgAufgedeckt;
-                RueckmeldungLeeren();
-                Melden(aendElemente);
-            });
-        }
-        Schritt([this, ziel] {
-            ZielAktualisieren(ziel);
-            m_daten.Richtig += 1;
-        });
-    } else {
-        if (m_einst.RiFaRueckmeldung == 1) {
-            m_dok.Objekte[size_t(ziel)].Abgedeckt = abgOhneRueckmeldung;
-        } else {
-            if (zf != 2) {
-                FalschZeigen(k, a, b, fehlend, true);
-                Pause(kPauseFalsch);
-            }
-            Schritt([this, ziel, zf, a] {
-                if (zf == 1 || zf == 2)
-                    m_dok.Objekte[size_t(ziel)].Abgedeckt = abgFalschGeschlossen;
-                if (zf != 2)
-                    Pause(a >= 1 ? kPauseHaekchen : kPauseFalschLang);
-                Schritt([this, zf] {
-                    AlleKartenVerstecken();
-                    for (UebElement &e : m_elemente)
-                        e.Flaeche = elementfarbe::Karte;
-                    if (zf != 2)
-                        RueckmeldungLeeren();
-                    Melden(aendElemente);
-                });
-            });
-        }
-        Schritt([this, ziel, n, a, b] {
-            m_dok.Objekte[size_t(ziel)].Fehlversuche += 1;
-            // partial credit only when the answer closes the question: a
-            // question asked again earns at most 1 in the end
-            if (m_dok.Objekte[size_t(ziel)].Abgedeckt != abgAusstehend) {
-                const double c = n > 0 ? double(std::max(a - b, 0)) / n : 0.0;
-                m_daten.Richtig += c;
-                m_daten.Falsch += 1 - c;
-            } else {
-                m_daten.Falsch += 1;
-            }
-        });
-    }
-    Schritt([this] { Nachher(); });
-    Ablaufen();
+    AntwortAuswerten(kennung, ziel, richtig, [this, k, a, b, fehlend] { FalschZeigen(k, a, b, fehlend, true); },
+                     a >= 1 ? kPauseHaekchen : kPauseFalschLang, [this, ziel, n, a, b] {
+                         m_dok.Objekte[size_t(ziel)].Fehlversuche += 1;
+                         // partial credit only when the answer closes the question: a
+                         // question asked again earns at most 1 in the end
+                         if (m_dok.Objekte[size_t(ziel)].Abgedeckt != abgAusstehend) {
+                             const double c = n > 0 ? double(std::max(a - b, 0)) / n : 0.0;
+                             m_daten.Richtig += c;
+                             m_daten.Falsch += 1 - c;
+                         } else {
+                             m_daten.Falsch += 1;
+                         }
+                     });
 }
 
 void Uebung::KreuzAntwort(int kennung)

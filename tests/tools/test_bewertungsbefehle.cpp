@@ -11,26 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include "Werkzeuglauf.h"
+
+using namespace kalumo::test;
+
 #include <memory>
 
 using namespace kalumo;
 
 namespace {
-
-struct Lauf
-{
-    int code = -1;
-    QByteArray aus, fehler;
-};
-
-Lauf werkzeug(const QStringList &argumente)
-{
-    QProcess p;
-    p.start(QStringLiteral(KALUMO_TOOL), argumente);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 QJsonObject json(const QByteArray &text)
 {

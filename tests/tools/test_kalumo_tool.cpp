@@ -15,31 +15,15 @@
 
 #include <gtest/gtest.h>
 
+#include "Werkzeuglauf.h"
+
+using namespace kalumo::test;
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
-
-struct Lauf
-{
-    int code = -1;
-    QByteArray aus, fehler;
-};
-
-Lauf starten(const QString &programm, const QStringList &argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-Lauf werkzeug(const QStringList &argumente)
-{
-    return starten(QStringLiteral(KALUMO_TOOL), argumente);
-}
 
 QStringList beispiele()
 {
@@ -321,7 +305,7 @@ TEST(KalumoTool, BeispieleSindAufDemStandDesGenerators)
 {
     // the committed examples are what the generator writes today
     QTemporaryDir ordner;
-    ASSERT_EQ(starten(QStringLiteral(KALUMO_BEISPIELE_PROGRAMM), {ordner.path()}).code, 0);
+    ASSERT_EQ(Starten(QStringLiteral(KALUMO_BEISPIELE_PROGRAMM), {ordner.path()}).code, 0);
     const QStringList neu = QDir(ordner.path()).entryList({"*.kal"}, QDir::Files, QDir::Name);
     QStringList alt;
     for (const QString &p : beispiele())

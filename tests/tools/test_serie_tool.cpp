@@ -18,24 +18,13 @@
 
 #include <gtest/gtest.h>
 
+#include "Werkzeuglauf.h"
+
+using namespace kalumo::test;
+
 using namespace kalumo;
 
 namespace {
-
-struct Lauf
-{
-    int code = -1;
-    QByteArray aus, fehler;
-};
-
-Lauf werkzeug(const QStringList &argumente)
-{
-    QProcess p;
-    p.start(QStringLiteral(KALUMO_TOOL), argumente);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 QByteArray bytesVon(const QString &pfad)
 {

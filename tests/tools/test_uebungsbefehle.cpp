@@ -13,26 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include "Werkzeuglauf.h"
+
+using namespace kalumo::test;
+
 namespace {
-
-struct Lauf
-{
-    int code = -1;
-    QByteArray aus, fehler;
-};
-
-Lauf werkzeug(const QStringList &argumente, const QByteArray &eingabe = {})
-{
-    QProcess p;
-    p.start(QStringLiteral(KALUMO_TOOL), argumente);
-    if (!eingabe.isNull()) {
-        p.write(eingabe);
-        p.closeWriteChannel();
-    }
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 QString beispiel(const char *name)
 {
