@@ -122,7 +122,9 @@ TastenAktion TasteAuswerten(int key, int modifiers, const TastenZustand &z)
     const int mods = modifiers & int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (key == Qt::Key_G && mods == int(Qt::ShiftModifier | Qt::AltModifier))
         return TastenAktion::FensterZuruecksetzen;
-    if (z.Ansichtsmodus == modusSchiebepuzzle)
+    // a run has the keys: the puzzle's arrows, the exercise's Tab, arrows,
+    // Enter and Space (the view stays at its question and at 100 %)
+    if (z.Ansichtsmodus == modusSchiebepuzzle || z.Ansichtsmodus == modusUebung)
         return TastenAktion::Keine;
     const bool ziffernblock = modifiers & Qt::KeypadModifier;
     if (ziffernblock && mods == int(Qt::ControlModifier)) {

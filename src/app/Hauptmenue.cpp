@@ -132,8 +132,8 @@ std::vector<MenuePunkt> bauen()
               }),
         menue("Uebung1", "&Übung",
               {
-                  p("IndividualUebung1", "Individual-&Übung", "F7"),
-                  p("Uebungseinstellungen1", "Übungs&einstellungen...", "Alt+F7"),
+                  an(p("IndividualUebung1", "Individual-&Übung", "F7")),
+                  an(p("Uebungseinstellungen1", "Übungs&einstellungen...", "Alt+F7")),
                   p("BestenlisteIndividual1", "&Bestenliste Individual-Übung...", "Ctrl+F7"),
                   p("ProtokollLetzteUebung1", "&Protokoll der letzten Übung..."),
                   trenner(),
@@ -143,7 +143,7 @@ std::vector<MenuePunkt> bauen()
                   p("UebungsserieAusfuehren1", "Übungs-/Testserie ausführen...", "Ctrl+Shift+Ü"),
                   an(p("Schiebepuzzle1", "&Schiebepuzzle", "F11")),
                   trenner(),
-                  p("UebungAbbrechen1", "Übung &abbrechen"),
+                  an(p("UebungAbbrechen1", "Übung &abbrechen")),
               }),
         menue("Lehrersteuerung1", "Lehrer&steuerung",
               {

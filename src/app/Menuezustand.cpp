@@ -111,10 +111,14 @@ MenueZustand MenueZustandBerechnen(const MenueEingaben &e)
     z.PuzzleStatusSichtbar = puzzle && status;
     z.LernansichtGesperrtSichtbar = e.LernansichtSperren == 1;
     z.LernansichtGedrueckt = lernansicht;
-    z.LernbildSichtbar = !puzzle;
-    z.WerkzeugleisteSichtbar = !puzzle;
-    z.UebungPanSichtbar = puzzle;
-    z.StartInfoSichtbar = !puzzle && !e.DokumentOffen && !e.StartHinweisVerborgen;
+    // a run shows the exercise panel in place of the picture and the toolbar:
+    // the exercise its picture with the cards, the puzzle its board
+    z.LernbildSichtbar = lernansicht;
+    z.WerkzeugleisteSichtbar = lernansicht;
+    z.UebungPanSichtbar = uebung || puzzle;
+    z.UebungsflaecheSichtbar = uebung;
+    z.PuzzleSichtbar = puzzle;
+    z.StartInfoSichtbar = lernansicht && !e.DokumentOffen && !e.StartHinweisVerborgen;
     z.IndividualGedrueckt =
         e.StartDialogOffen || ((uebung || puzzle) && (e.UebArt == uebIndividual || e.UebArt == uebSerie));
     z.NetzGedrueckt = uebung && e.UebArt == uebNetzTeilnahme;

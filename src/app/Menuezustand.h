@@ -62,7 +62,9 @@ struct MenueZustand
     bool LernansichtGesperrtSichtbar = false;
     bool LernbildSichtbar = true;       // the picture area (LernKartPicImg)
     bool WerkzeugleisteSichtbar = true; // the toolbar box beside it
-    bool UebungPanSichtbar = false;     // the exercise panel (the puzzle board)
+    bool UebungPanSichtbar = false;     // the exercise panel, holding one of:
+    bool UebungsflaecheSichtbar = false; //   the exercise (picture, instruction line, cards)
+    bool PuzzleSichtbar = false;        //   the puzzle board
     bool StartInfoSichtbar = true;      // the hint of the start page
     bool LernansichtGedrueckt = true;
     bool IndividualGedrueckt = false;

@@ -1,5 +1,6 @@
 #include "app/Sitzung.h"
 
+#include "exercise/Uebungslauf.h"
 #include "learnview/TextLayouts.h"
 #include "platform/Dateidialoge.h"
 #include "platform/Einstellungsspeicher.h"
@@ -17,7 +18,10 @@ Sitzung::Sitzung(const QString &programmOrdner)
     , m_startbild(StartbildErzeugen())
     , m_ansicht(m_dok, m_einst.Schriftart)
     , m_interaktion(m_ansicht)
+    , m_uebung(m_dok, m_ansicht, m_uebMeldungen, m_uebUhr, m_einst)
 {
+    m_uebung.Dienste.Oberflaeche = &m_laufOberflaeche;
+    m_uebung.Dienste.Ton = nullptr; // no sound output until the window gives one
     m_meldungen = m_ersatzMeldungen.get();
     m_ansicht.Haken = &StandardTextLayouts();
     m_ansicht.NummerierungsModus = numGeordnet;
@@ -108,6 +112,132 @@ void Sitzung::ModusMelden()
 {
     if (m_anzeige)
         m_anzeige->ModusGewechselt();
+}
+
+// ---- exercises ----
+
+Uebungslauf *Sitzung::AktuelleUebung() const
+{
+    return dynamic_cast<Uebungslauf *>(m_lauf.get());
+}
+
+void Sitzung::TonausgabeSetzen(Tonausgabe *t)
+{
+    m_tonausgabe = t ? t : &m_stumm;
+    m_toene = std::make_unique<Uebungstoene>(*m_tonausgabe, m_uebMeldungen, m_tonEinst);
+    m_uebung.Dienste.Ton = t ? m_toene.get() : nullptr;
+}
+
+void Sitzung::UebungVorbereiten()
+{
+    m_uebung.Optionen.Namenseingabe = m_einst.UebNameEingabe;
+    m_uebung.Optionen.ErgebnisfensterAnzeigen = m_einst.UebErgebAnzeigen;
+    m_uebung.Skala = m_einst.Notenskala;
+    const UebungsrueckmeldungTyp &r = m_einst.Rueckmeldung;
+    m_uebung.Texte.Richtig = r.RichtigText;
+    m_uebung.Texte.Falsch = r.FalschText;
+    m_uebung.Texte.MCRichtig = r.MCRichtigText;
+    m_uebung.Texte.MCFalsch = r.MCFalschText;
+    m_uebung.Texte.MCFehlend = r.MCFehlendText;
+    m_tonEinst.Tonausgabe = m_einst.Sound;
+    m_tonEinst.RichtigTonDatei = r.RichtigTonDatei;
+    m_tonEinst.FalschTonDatei = r.FalschTonDatei;
+    m_tonEinst.SoundOrdner = m_einst.Ordner.Sound;
+    // the teacher's mark of a network exercise refuses an own run
+    if (!m_uebung.Laeuft())
+        m_uebung.Daten().UebArt = m_uebArt;
+}
+
+bool Sitzung::uebungStarten(bool dialogZeigen)
+{
+    const bool gestartet = m_uebung.StarteUebung(dialogZeigen, wiedKomplett, uebIndividual);
+    // a start that failed after it had entered exercise mode leaves it again
+    if (!gestartet && AktuelleUebung())
+        LernansichtAktivieren();
+    return gestartet;
+}
+
+bool Sitzung::IndividualUebung()
+{
+    if (Modus() != modusLernansicht) {
+        m_meldungen->Information(QString::fromUtf8(uebtext::LaeuftNoch));
+        return false;
+    }
+    UebungVorbereiten();
+    return uebungStarten(m_einst.UebOptZeigen);
+}
+
+bool Sitzung::Uebungseinstellungen()
+{
+    if (m_dok.Kopf.UebEinstSpeichern == kUebEinstGesperrt)
+        return false; // the document keeps its settings (the menu entry is off)
+    if (Modus() != modusLernansicht) {
+        m_meldungen->Information(QString::fromUtf8(uebtext::EinstellungenWaehrendUebung));
+        return false;
+    }
+    if (!m_uebung.Dienste.Dialog || !m_uebung.Dienste.Dialog->Zeigen(m_dok.Kopf.DokTyp))
+        return false;
+    UebungVorbereiten();
+    return uebungStarten(false);
+}
+
+void Sitzung::ErfolgsTon()
+{
+    UebungVorbereiten();
+    if (m_uebung.Dienste.Ton)
+        m_uebung.Dienste.Ton->TonRichtig(QString());
+}
+
+void Sitzung::Laufoberflaeche::UebungsmodusBetreten()
+{
+    // start step 12: the run takes the slot (a repetition is in it already)
+    if (!m_s.AktuelleUebung())
+        m_s.LaufStarten(std::make_unique<Uebungslauf>(m_s.m_uebung));
+    if (m_s.m_fensterOberflaeche)
+        m_s.m_fensterOberflaeche->UebungsmodusBetreten();
+}
+
+void Sitzung::Laufoberflaeche::LernansichtAktivieren()
+{
+    // the run went back to the learning view from within one of its calls:
+    // the engine's answer says LaufEnde, and whoever made the call leaves
+    // the slot once it has returned (see Ansichtslauf.h)
+    if (m_s.m_fensterOberflaeche)
+        m_s.m_fensterOberflaeche->LernansichtAktivieren();
+}
+
+void Sitzung::Laufoberflaeche::IndividualKnopf(bool gedrueckt)
+{
+    if (m_s.m_fensterOberflaeche)
+        m_s.m_fensterOberflaeche->IndividualKnopf(gedrueckt);
+}
+
+void Sitzung::Laufoberflaeche::Aktualisieren(unsigned aenderung)
+{
+    if (m_s.m_fensterOberflaeche)
+        m_s.m_fensterOberflaeche->Aktualisieren(aenderung);
+}
+
+bool Sitzung::Laufoberflaeche::Pausieren(int ms)
+{
+    return m_s.m_fensterOberflaeche && m_s.m_fensterOberflaeche->Pausieren(ms);
+}
+
+bool Sitzung::Laufoberflaeche::Gleiten(int element, const std::vector<QPoint> &bahn)
+{
+    return m_s.m_fensterOberflaeche && m_s.m_fensterOberflaeche->Gleiten(element, bahn);
+}
+
+void Sitzung::Laufoberflaeche::ObjektOeffnen(int objekt)
+{
+    if (m_s.m_fensterOberflaeche)
+        m_s.m_fensterOberflaeche->ObjektOeffnen(objekt);
+}
+
+void Sitzung::Laufoberflaeche::InfofensterSchliessen()
+{
+    if (m_s.m_fensterOberflaeche)
+        m_s.m_fensterOberflaeche->InfofensterSchliessen();
 }
 
 // ---- documents ----

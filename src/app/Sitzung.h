@@ -11,6 +11,13 @@
 // and computes its menus and panels from MenueEingabenErmitteln(). Tests
 // drive the whole program state through a session without any window.
 //
+// Exercises: the session owns the one exercise (Uebung) over its document
+// and view; "Individual-Übung" and "Übungseinstellungen..." start it, and
+// when its start sequence enters exercise mode the session puts an
+// Uebungslauf into the run slot. The window gives the exercise its panel
+// (UebungsOberflaecheSetzen), the sound output, the name and settings
+// dialogs; without them a run has no pauses, no sounds and no dialogs.
+//
 // Where the coming parts attach: an exercise run or the sliding puzzle
 // through LaufStarten (see learnview/Ansichtslauf.h for who owns what, how
 // the view redraws and how the mode changes); the network exercise marks the
@@ -20,6 +27,9 @@
 #include "app/Menuezustand.h"
 #include "app/settings/Einstellungen.h"
 #include "document/DokumentDateien.h"
+#include "exercise/Rueckmeldungston.h"
+#include "exercise/Uebung.h"
+#include "exercise/Uebungstoene.h"
 #include "learnview/Ansichtslauf.h"
 #include "learnview/Interaktion.h"
 #include "learnview/Lernansicht.h"
@@ -31,6 +41,7 @@ namespace kalumo {
 
 class Dateidialoge;
 class Einstellungsspeicher;
+class Uebungslauf;
 
 // What the session tells the window that presents it. Every call has an
 // empty default.
@@ -123,6 +134,40 @@ public:
     // the user agrees to abort it.
     bool UebungAbbrechenErlaubt() override;
 
+    // ---- exercises ----
+    // The exercise: its record, list and elements stay readable after a run
+    // (the result, the protocol and the best list take them from here); its
+    // Dienste take the result window and the protocol sink.
+    Uebung &Uebungsobjekt() { return m_uebung; }
+    const Uebung &Uebungsobjekt() const { return m_uebung; }
+    // The exercise run in the slot, or nullptr.
+    Uebungslauf *AktuelleUebung() const;
+    // The window's side of a run: the exercise panel (pauses, the card
+    // glide, repaints, the "Individual- Übung" button, opening info points).
+    // The clock is not the panel's: the window's 100 ms clock calls Takt.
+    void UebungsOberflaecheSetzen(UebungsOberflaeche *o)
+    {
+        m_fensterOberflaeche = o;
+        m_uebung.Dienste.Oberflaeche = &m_laufOberflaeche;
+    }
+    void TonausgabeSetzen(Tonausgabe *t);
+    void NamensabfrageSetzen(Namensabfrage *n) { m_uebung.Dienste.Name = n; }
+    void EinstellungsdialogSetzen(Einstellungsdialog *d) { m_uebung.Dienste.Dialog = d; }
+    // The millisecond source of runs (exercise and puzzle); a steady system
+    // clock unless one is set (tests move a hand-set one).
+    void UhrSetzen(Millisekundenquelle *uhr) { m_uhrQuelle = uhr ? uhr : &m_systemuhr; }
+    qint64 Millisekunden() const { return m_uhrQuelle->Millisekunden(); }
+    // "Individual-&Übung" (F7): refused while a run or the puzzle is on;
+    // otherwise the start sequence, with the settings dialog when the user
+    // asked for it before every exercise. True when the run started.
+    bool IndividualUebung();
+    // "Übungs&einstellungen..." (Alt+F7): refused during a run; the dialog of
+    // the document type, and "Übung starten" starts an individual run
+    // without showing the dialog again.
+    bool Uebungseinstellungen();
+    // The success sound of a run (a solved sliding puzzle).
+    void ErfolgsTon();
+
     // ---- documents ----
     bool Oeffnen();                          // "Öffnen..." (dialog)
     bool DokumentOeffnen(const QString &pfad); // read as the current document
@@ -169,6 +214,56 @@ private:
     QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void ModusMelden();
+    // The options of the menu "Optionen", the grading scale and the
+    // feedback texts and sounds as the settings say now.
+    void UebungVorbereiten();
+    bool uebungStarten(bool dialogZeigen);
+
+    // Messages and the clock of the exercise go wherever the session's go at
+    // the moment (the window installs its own after the session is made).
+    class Weitermeldungen : public Meldungen
+    {
+    public:
+        explicit Weitermeldungen(Sitzung &s) : m_s(s) {}
+        void Information(const QString &t) override { m_s.Meldung().Information(t); }
+        void Warnung(const QString &t) override { m_s.Meldung().Warnung(t); }
+        void Fehler(const QString &t) override { m_s.Meldung().Fehler(t); }
+        Antwort Frage(const QString &t, FrageKnoepfe k) override { return m_s.Meldung().Frage(t, k); }
+        Antwort EigeneFrage(const QString &titel, const QString &t, const QString &ja, const QString &nein) override
+        {
+            return m_s.Meldung().EigeneFrage(titel, t, ja, nein);
+        }
+
+    private:
+        Sitzung &m_s;
+    };
+    class Weiteruhr : public Millisekundenquelle
+    {
+    public:
+        explicit Weiteruhr(const Sitzung &s) : m_s(s) {}
+        qint64 Millisekunden() const override { return m_s.Millisekunden(); }
+
+    private:
+        const Sitzung &m_s;
+    };
+    // The exercise's surface: entering exercise mode puts the run into the
+    // slot; everything else goes on to the window's panel.
+    class Laufoberflaeche : public UebungsOberflaeche
+    {
+    public:
+        explicit Laufoberflaeche(Sitzung &s) : m_s(s) {}
+        void UebungsmodusBetreten() override;
+        void LernansichtAktivieren() override;
+        void IndividualKnopf(bool gedrueckt) override;
+        void Aktualisieren(unsigned aenderung) override;
+        bool Pausieren(int ms) override;
+        bool Gleiten(int element, const std::vector<QPoint> &bahn) override;
+        void ObjektOeffnen(int objekt) override;
+        void InfofensterSchliessen() override;
+
+    private:
+        Sitzung &m_s;
+    };
 
     Meldungen *m_meldungen;
     Dateidialoge *m_dialoge = nullptr;
@@ -183,6 +278,17 @@ private:
     Dokument m_dok;
     Lernansicht m_ansicht;
     Interaktion m_interaktion;
+    Systemuhr m_systemuhr;
+    Millisekundenquelle *m_uhrQuelle = &m_systemuhr;
+    Weitermeldungen m_uebMeldungen{*this};
+    Weiteruhr m_uebUhr{*this};
+    Laufoberflaeche m_laufOberflaeche{*this};
+    UebungsOberflaeche *m_fensterOberflaeche = nullptr;
+    StummeTonausgabe m_stumm;
+    Tonausgabe *m_tonausgabe = &m_stumm;
+    TonEinstellungenTyp m_tonEinst;
+    std::unique_ptr<Uebungstoene> m_toene;
+    Uebung m_uebung;
     std::unique_ptr<Ansichtslauf> m_lauf;
     int m_uebArt = uebIndividual;
     bool m_werkzeugleisteOffen = true;

@@ -10,6 +10,11 @@
 #include "exercise/TSPuzzleOptForm.h"
 #include "exercise/Puzzlelauf.h"
 #include "exercise/TSchiebepuzzle.h"
+#include "exercise/TNameEingabeForm.h"
+#include "exercise/TUebEinstDialoge.h"
+#include "exercise/TUebStatusPan.h"
+#include "exercise/TUebungPan.h"
+#include "exercise/Uebungslauf.h"
 #include "learnview/Infofenster.h"
 #include "learnview/TInfoForm.h"
 #include "learnview/TextFlow.h"
@@ -79,19 +84,30 @@ TForm1::TForm1(QWidget *parent)
     ZustandAnzeigen();
     resize(1024, 740);
     m_uhr = new QTimer(this);
-    m_uhr->setInterval(100);
+    m_uhr->setInterval(TUebungPan::kTaktMs);
     connect(m_uhr, &QTimer::timeout, this, &TForm1::uhrTick);
-    m_uhrStart.start();
     // the dialogs live from start-up to the end, hidden until needed
     m_infoForm = new TInfoForm(*m_meldungen, *m_dialoge, this);
     m_passwortForm = new TPasswortForm(this);
     m_puzzleOptForm = new TSPuzzleOptForm(this);
+    // the exercise's settings dialogs work on the settings' dialog values
+    m_uebEinstDialoge = std::make_unique<TUebEinstDialoge>(m_sitzung.Einstellungen(), this);
+    m_nameForm = new TNameEingabeForm(this);
+    m_sitzung.EinstellungsdialogSetzen(m_uebEinstDialoge.get());
+    m_sitzung.NamensabfrageSetzen(m_nameForm);
+    m_sitzung.TonausgabeSetzen(&m_qtTon);
     qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // the panel goes before the session whose exercise it shows
+    m_sitzung.UebungsOberflaecheSetzen(nullptr);
+    m_sitzung.EinstellungsdialogSetzen(nullptr);
+    m_sitzung.NamensabfrageSetzen(nullptr);
+    delete m_uebungsFlaeche;
+    m_uebungsFlaeche = nullptr;
 }
 
 QAction *TForm1::Aktion(const QString &name) const
@@ -173,6 +189,9 @@ void TForm1::menuesBauen()
     verbinden("Drucken1", &TForm1::Drucken1Click);
     connect(Aktion(QStringLiteral("Druckereinrichtung1")), &QAction::triggered, this, [this] { m_drucker->Einrichten(); });
     verbinden("Schiebepuzzle1", &TForm1::Schiebepuzzle1Click);
+    verbinden("IndividualUebung1", &TForm1::IndividualUebung1Click);
+    verbinden("Uebungseinstellungen1", &TForm1::Uebungseinstellungen1Click);
+    verbinden("UebungAbbrechen1", &TForm1::UebungAbbrechen1Click);
     for (const Optionseintrag &o : Optionseintraege())
         connect(Aktion(QString::fromLatin1(o.Name)), &QAction::toggled, this, [this, feld = o.Feld](bool an) {
             m_sitzung.Einstellungen().*feld = an;
@@ -233,13 +252,9 @@ void TForm1::panelsBauen()
     auto *info = new QHBoxLayout(m_infoPan);
     info->setContentsMargins(6, 3, 6, 3);
     m_individualKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Individual- Übung"), QStringLiteral("IndividualBtn"));
-    m_individualKnopf->setEnabled(false); // the exercise run comes later
+    connect(m_individualKnopf, &QToolButton::clicked, this, &TForm1::IndividualUebung1Click);
     m_lernansichtKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Lernansicht"), QStringLiteral("LernansichtBtn"));
-    connect(m_lernansichtKnopf, &QToolButton::clicked, this, [this] {
-        if (m_sitzung.Modus() != modusLernansicht && UebungAbbrechenErlaubt())
-            LernansichtAktivieren();
-        ZustandAnzeigen();
-    });
+    connect(m_lernansichtKnopf, &QToolButton::clicked, this, &TForm1::UebungAbbrechen1Click);
     m_netzKnopf = schwebeKnopf(m_infoPan, QStringLiteral("Netz-Übung teilnehmen"), QStringLiteral("NetzBtn"));
     m_netzKnopf->setEnabled(false);
     info->addWidget(m_individualKnopf);
@@ -273,13 +288,14 @@ void TForm1::panelsBauen()
     titel->addWidget(m_naechstesKnopf);
     info->addWidget(m_titelPan, 1);
 
-    m_uebStatusPan = new QLabel(m_infoPan);
-    m_uebStatusPan->setObjectName(QStringLiteral("UebStatusPan"));
+    m_uebStatusPan = new TUebStatusPan(m_infoPan);
+    m_uebStatusPan->hide();
+    info->addWidget(m_uebStatusPan);
     m_serieStatusPan = new QLabel(m_infoPan);
     m_serieStatusPan->setObjectName(QStringLiteral("UebserieStatusPan"));
     m_puzzleStatusPan = new QLabel(m_infoPan);
     m_puzzleStatusPan->setObjectName(QStringLiteral("SPuzzleStatusPan"));
-    for (QLabel *l : {m_uebStatusPan, m_serieStatusPan, m_puzzleStatusPan}) {
+    for (QLabel *l : {m_serieStatusPan, m_puzzleStatusPan}) {
         l->hide();
         info->addWidget(l);
     }
@@ -305,6 +321,9 @@ void TForm1::panelsBauen()
     stapel->setContentsMargins(0, 0, 0, 0);
     m_lernKartPicImg = new TLernbild(m_sitzung, m_lernKartPan);
     connect(m_lernKartPicImg, &TLernbild::GroesseGeaendert, this, [this](QSize groesse) {
+        // during an exercise the view has the size of its panel's picture
+        if (m_sitzung.Modus() == modusUebung)
+            return;
         m_sitzung.Ansicht().Ansichtsgroesse = groesse.expandedTo(QSize(16, 16));
         if (!m_ersteAktivierung && !m_beendet && m_layoutAktiv)
             lernbildZeigen();
@@ -322,15 +341,32 @@ void TForm1::panelsBauen()
     m_startInfoPan->setFont(startSchrift);
     m_startInfoPan->installEventFilter(this);
     m_uebungPan = new QWidget(m_lernKartPan);
-    m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
+    m_uebungPan->setObjectName(QStringLiteral("UebungPanRand"));
     m_uebungPan->hide();
-    // the sliding puzzle fills the exercise panel, 9 pixels from the left and 8 from the top
+    // the exercise and the sliding puzzle fill the exercise panel, 9 pixels
+    // from the left and 8 from the top (17 and 16 less than the picture area)
     auto *uebungsRand = new QVBoxLayout(m_uebungPan);
     uebungsRand->setContentsMargins(9, 8, 8, 8);
     m_puzzle = new TSchiebepuzzle(*m_meldungen, m_uebungPan);
     m_puzzle->StatusPanelSetzen(m_puzzleStatusPan);
-    m_puzzle->UhrSetzen([this] { return m_uhrStart.elapsed(); });
+    m_puzzle->UhrSetzen([this] { return m_sitzung.Millisekunden(); });
+    m_puzzle->ErfolgsTon = [this] { m_sitzung.ErfolgsTon(); };
+    m_puzzle->hide();
     uebungsRand->addWidget(m_puzzle);
+    // the exercise: the panel shows the session's exercise and forwards its
+    // mouse and keys to the session's current engine (the run in its slot)
+    m_uebungsFlaeche = new TUebungPan(m_sitzung.Uebungsobjekt(), m_sitzung.Ansicht(), m_uebungPan);
+    m_uebungsFlaeche->hide();
+    m_uebungsFlaeche->HauptSetzen(&m_fensterOberflaeche);
+    m_uebungsFlaeche->StatusSetzen(m_uebStatusPan);
+    m_uebungsFlaeche->WeiterleitungSetzen([this]() -> Eingabemaschine & { return m_sitzung.Eingabe(); },
+                                          [this](const Eingabereaktion &r) {
+                                              // info points were opened through the surface already
+                                              if (r.LaufEnde)
+                                                  LernansichtAktivieren();
+                                          });
+    m_sitzung.UebungsOberflaecheSetzen(m_uebungsFlaeche);
+    uebungsRand->addWidget(m_uebungsFlaeche);
     connect(m_puzzle, &TSchiebepuzzle::PuzzleGeloest, this, &TForm1::LernansichtAktivieren);
     m_gesperrtPan = new QLabel(QStringLiteral("Lernansicht gesperrt"), m_lernKartPan);
     m_gesperrtPan->setObjectName(QStringLiteral("LernansichtGesperrtPan"));
@@ -502,15 +538,28 @@ void TForm1::ZustandAnzeigen()
             m->menuAction()->setVisible(e.Sichtbar);
         }
     }
-    m_titelPan->setVisible(z.TitelPanSichtbar);
-    m_uebStatusPan->setVisible(z.UebStatusSichtbar);
-    m_serieStatusPan->setVisible(z.SerieStatusSichtbar);
-    m_puzzleStatusPan->setVisible(z.PuzzleStatusSichtbar);
-    m_gesperrtPan->setVisible(z.LernansichtGesperrtSichtbar);
-    m_lernKartPicImg->setVisible(z.LernbildSichtbar);
-    m_werkzeugBox->setVisible(z.WerkzeugleisteSichtbar);
-    m_uebungPan->setVisible(z.UebungPanSichtbar);
-    m_startInfoPan->setVisible(z.StartInfoSichtbar);
+    const std::pair<QWidget *, bool> flaechen[] = {
+        {m_titelPan, z.TitelPanSichtbar},
+        {m_uebStatusPan, z.UebStatusSichtbar},
+        {m_serieStatusPan, z.SerieStatusSichtbar},
+        {m_puzzleStatusPan, z.PuzzleStatusSichtbar},
+        {m_gesperrtPan, z.LernansichtGesperrtSichtbar},
+        {m_lernKartPicImg, z.LernbildSichtbar},
+        {m_werkzeugBox, z.WerkzeugleisteSichtbar},
+        {m_uebungPan, z.UebungPanSichtbar},
+        {m_uebungsFlaeche, z.UebungsflaecheSichtbar},
+        {m_puzzle, z.PuzzleSichtbar},
+        {m_startInfoPan, z.StartInfoSichtbar},
+    };
+    // what goes is hidden before what comes is shown: the window never needs
+    // room for both (the title panel and the exercise status side by side
+    // would widen it for good)
+    for (const auto &[w, sichtbar] : flaechen)
+        if (!sichtbar)
+            w->hide();
+    for (const auto &[w, sichtbar] : flaechen)
+        if (sichtbar)
+            w->show();
     m_lernansichtKnopf->setChecked(z.LernansichtGedrueckt);
     m_individualKnopf->setChecked(z.IndividualGedrueckt);
     m_netzKnopf->setChecked(z.NetzGedrueckt);
@@ -530,6 +579,7 @@ void TForm1::ModusGewechselt()
 {
     Ansichtslauf *lauf = m_sitzung.Lauf();
     auto *puzzle = dynamic_cast<Puzzlelauf *>(lauf);
+    Uebungslauf *uebung = m_sitzung.AktuelleUebung();
     if (!puzzle)
         m_puzzle->Beenden(); // the board lets go of a run that is gone
     if (lauf)
@@ -537,11 +587,24 @@ void TForm1::ModusGewechselt()
     werkzeugleisteAnordnen(); // and the panels with it (ZustandAnzeigen)
     m_lernKartPicImg->EingabeGewechselt();
     m_werkzeugleiste->ZustandAnzeigen();
-    if (puzzle) {
-        // the board is sized to the panel as laid out now
+    if (puzzle || uebung) {
+        // the board and the exercise are sized to the panel as laid out now
+        m_lernPan->layout()->activate();
+        m_lernKartPan->parentWidget()->layout()->activate();
         m_lernKartPan->layout()->activate();
         m_uebungPan->layout()->activate();
+    }
+    if (puzzle)
         m_puzzle->Zeigen(*puzzle);
+    if (uebung)
+        m_uebungsFlaeche->setFocus();
+    if (!lauf && !m_ersteAktivierung && !m_beendet) {
+        // an exercise had the view at the size of its panel's picture: the
+        // picture area takes it back at its own size
+        m_lernPan->layout()->activate();
+        m_lernKartPan->parentWidget()->layout()->activate();
+        m_lernKartPan->layout()->activate();
+        lernbildZeigen();
     }
     if (lauf)
         m_uhr->start();
@@ -549,9 +612,60 @@ void TForm1::ModusGewechselt()
         m_uhr->stop();
 }
 
+void TForm1::uebungsendePruefen()
+{
+    if (Uebungslauf *u = m_sitzung.AktuelleUebung(); u && !u->Lauf().Laeuft())
+        LernansichtAktivieren();
+}
+
+void TForm1::Fensteroberflaeche::LernansichtAktivieren()
+{
+    // the exercise went back from within one of its own calls (the end of a
+    // feedback pause, its end message): the run is left once that call has
+    // returned
+    QTimer::singleShot(0, &m_f, [f = &m_f] { f->uebungsendePruefen(); });
+}
+
+void TForm1::Fensteroberflaeche::IndividualKnopf(bool gedrueckt)
+{
+    m_f.m_startDialogOffen = gedrueckt;
+    m_f.ZustandAnzeigen();
+}
+
+void TForm1::Fensteroberflaeche::ObjektOeffnen(int objekt)
+{
+    m_f.ObjektAktivieren(objekt);
+}
+
+void TForm1::Fensteroberflaeche::InfofensterSchliessen()
+{
+    m_f.m_infoForm->hide();
+}
+
+void TForm1::IndividualUebung1Click()
+{
+    m_sitzung.IndividualUebung();
+    m_startDialogOffen = false;
+    ZustandAnzeigen();
+}
+
+void TForm1::Uebungseinstellungen1Click()
+{
+    m_sitzung.Uebungseinstellungen();
+    m_startDialogOffen = false;
+    ZustandAnzeigen();
+}
+
+void TForm1::UebungAbbrechen1Click()
+{
+    if (m_sitzung.Modus() != modusLernansicht && UebungAbbrechenErlaubt())
+        LernansichtAktivieren();
+    ZustandAnzeigen();
+}
+
 void TForm1::uhrTick()
 {
-    const Eingabereaktion r = m_sitzung.Takt(m_uhrStart.elapsed());
+    const Eingabereaktion r = m_sitzung.Takt(m_sitzung.Millisekunden());
     if (r.Neuzeichnen) {
         m_lernKartPicImg->Aktualisieren();
         m_puzzle->StatusAktualisieren();
@@ -599,6 +713,9 @@ void TForm1::ErsteAktivierungAusfuehren()
 
 void TForm1::lernbildZeigen()
 {
+    // an exercise keeps the view at the size of its panel's picture
+    if (m_sitzung.Modus() == modusUebung)
+        return;
     // the base image is always there: the start picture while no document is open
     m_sitzung.Ansicht().Ansichtsgroesse = m_lernKartPicImg->size().expandedTo(QSize(16, 16));
     m_sitzung.Neuaufbau();

@@ -12,12 +12,14 @@
 #include "platform/Dateioeffner.h"
 #include "platform/QtDateidialoge.h"
 #include "platform/QtMeldungen.h"
+#include "platform/QtTonausgabe.h"
 
 #include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 
 class QLabel;
 class QTimer;
@@ -36,6 +38,10 @@ class TPasswortForm;
 class Passwortabfrage;
 class TSchiebepuzzle;
 class TSPuzzleOptForm;
+class TNameEingabeForm;
+class TUebEinstDialoge;
+class TUebStatusPan;
+class TUebungPan;
 
 class TForm1 : public QMainWindow, private SitzungsAnzeige
 {
@@ -53,6 +59,10 @@ public:
     void EinstellungsspeicherSetzen(Einstellungsspeicher *s) { m_sitzung.EinstellungsspeicherSetzen(s); }
     void ZentraleKonfigurationSetzen(const QString &pfad) { m_sitzung.ZentraleKonfigurationSetzen(pfad); }
     EinstellungenTyp &Einstellungen() { return m_sitzung.Einstellungen(); }
+    // The sound output of exercises and the puzzle; tests install a scripted one.
+    void TonausgabeSetzen(Tonausgabe *t) { m_sitzung.TonausgabeSetzen(t ? t : &m_qtTon); }
+    // The millisecond clock of runs; tests install a hand-set one.
+    void UhrSetzen(Millisekundenquelle *uhr) { m_sitzung.UhrSetzen(uhr); }
 
     // The command-line arguments after the program name.
     void ArgumenteSetzen(const QStringList &argumente) { m_argumente = argumente; }
@@ -116,6 +126,16 @@ public:
     void Schiebepuzzle1Click();
     TSchiebepuzzle *Schiebepuzzle() const { return m_puzzle; }
     TSPuzzleOptForm *SPuzzleOptForm() const { return m_puzzleOptForm; }
+    // "Individual-&Übung" (F7) and the button "Individual- Übung".
+    void IndividualUebung1Click();
+    // "Übungs&einstellungen..." (Alt+F7).
+    void Uebungseinstellungen1Click();
+    // "Übung &abbrechen" and the button that reads so during a run: asks the guard.
+    void UebungAbbrechen1Click();
+    TUebungPan *UebungsFlaeche() const { return m_uebungsFlaeche; }
+    TUebStatusPan *UebStatusPan() const { return m_uebStatusPan; }
+    TUebEinstDialoge *UebEinstDialoge() const { return m_uebEinstDialoge.get(); }
+    TNameEingabeForm *NameEingabeForm() const { return m_nameForm; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -141,6 +161,22 @@ private:
     void verknuepfungsKnoepfeAktualisieren();
     void verknuepfungGeklickt(int index, Qt::MouseButton knopf);
     void uhrTick();
+    // The exercise went back to the learning view: the window leaves its run.
+    void uebungsendePruefen();
+
+    // What the exercise asks of the main window beyond its panel.
+    class Fensteroberflaeche : public UebungsOberflaeche
+    {
+    public:
+        explicit Fensteroberflaeche(TForm1 &f) : m_f(f) {}
+        void LernansichtAktivieren() override;
+        void IndividualKnopf(bool gedrueckt) override;
+        void ObjektOeffnen(int objekt) override;
+        void InfofensterSchliessen() override;
+
+    private:
+        TForm1 &m_f;
+    };
 
     Sitzung m_sitzung;
     QtMeldungen m_qtMeldungen;
@@ -160,9 +196,12 @@ private:
     Passwortabfrage *m_passwortabfrage = nullptr;
     QStringList m_argumente;
     // the exercise clock: every 100 ms while a run lasts; the readings are
-    // milliseconds since the window was made
+    // the session's milliseconds
     QTimer *m_uhr = nullptr;
-    QElapsedTimer m_uhrStart;
+    QtTonausgabe m_qtTon;
+    Fensteroberflaeche m_fensterOberflaeche{*this};
+    std::unique_ptr<TUebEinstDialoge> m_uebEinstDialoge;
+    TNameEingabeForm *m_nameForm = nullptr;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;
 
@@ -185,7 +224,7 @@ private:
     QToolButton *m_netzKnopf = nullptr;
     QToolButton *m_vorherigesKnopf = nullptr;
     QToolButton *m_naechstesKnopf = nullptr;
-    QLabel *m_uebStatusPan = nullptr;
+    TUebStatusPan *m_uebStatusPan = nullptr;
     QLabel *m_serieStatusPan = nullptr;
     QLabel *m_puzzleStatusPan = nullptr;
     QWidget *m_lernKartPan = nullptr;
@@ -194,6 +233,7 @@ private:
     QLabel *m_startInfoPan = nullptr;
     QWidget *m_uebungPan = nullptr;
     TSchiebepuzzle *m_puzzle = nullptr;
+    TUebungPan *m_uebungsFlaeche = nullptr;
     TSPuzzleOptForm *m_puzzleOptForm = nullptr;
     QLabel *m_gesperrtPan = nullptr;
     QScrollArea *m_werkzeugBox = nullptr;

@@ -70,6 +70,15 @@ TUebungPan::~TUebungPan()
         m_uebung.Dienste.Oberflaeche = m_vorher;
 }
 
+void TUebungPan::WeiterleitungSetzen(std::function<Eingabemaschine &()> maschine,
+                                     std::function<void(const Eingabereaktion &)> antwort)
+{
+    m_maschine = std::move(maschine);
+    m_antwort = std::move(antwort);
+    if (m_maschine)
+        m_takt.stop();
+}
+
 void TUebungPan::StatusSetzen(TUebStatusPan *status)
 {
     m_status = status;
@@ -107,7 +116,7 @@ void TUebungPan::IndividualKnopf(bool gedrueckt)
 
 void TUebungPan::ZeitgeberSetzen(bool an)
 {
-    if (an)
+    if (an && !m_maschine)
         m_takt.start();
     else
         m_takt.stop();
@@ -205,42 +214,73 @@ void TUebungPan::Beantworten(const UebEingabeAntwort &a)
         update();
 }
 
+void TUebungPan::Beantworten(const Eingabereaktion &r)
+{
+    if (r.Neuzeichnen)
+        update();
+    if (m_antwort)
+        m_antwort(r);
+}
+
 void TUebungPan::Zeigerwahl(QPoint p)
 {
-    setCursor(Zeiger(m_eingabe.ZeigerFuer(p)));
+    setCursor(Zeiger(m_maschine ? m_maschine().ZeigerFuer(p) : m_eingabe.ZeigerFuer(p)));
 }
 
 void TUebungPan::mousePressEvent(QMouseEvent *e)
 {
     setFocus();
-    Beantworten(m_eingabe.MausDruck(e->position().toPoint(), Taste(e->button())));
+    const QPoint p = e->position().toPoint();
+    if (m_maschine)
+        Beantworten(m_maschine().MausDruck(p, Taste(e->button())));
+    else
+        Beantworten(m_eingabe.MausDruck(p, Taste(e->button())));
 }
 
 void TUebungPan::mouseMoveEvent(QMouseEvent *e)
 {
     const QPoint p = e->position().toPoint();
-    Beantworten(m_eingabe.MausBewegung(p, e->buttons() & Qt::LeftButton, e->buttons() & Qt::RightButton));
+    const bool links = e->buttons() & Qt::LeftButton;
+    const bool rechts = e->buttons() & Qt::RightButton;
+    if (m_maschine)
+        Beantworten(m_maschine().MausBewegung(p, links, rechts));
+    else
+        Beantworten(m_eingabe.MausBewegung(p, links, rechts));
     Zeigerwahl(p);
 }
 
 void TUebungPan::mouseReleaseEvent(QMouseEvent *e)
 {
     const QPoint p = e->position().toPoint();
-    Beantworten(m_eingabe.MausLos(p, Taste(e->button())));
+    if (m_maschine)
+        Beantworten(m_maschine().MausLos(p, Taste(e->button())));
+    else
+        Beantworten(m_eingabe.MausLos(p, Taste(e->button())));
     Zeigerwahl(p);
 }
 
 void TUebungPan::leaveEvent(QEvent *e)
 {
     QWidget::leaveEvent(e);
-    Beantworten(m_eingabe.MausWeg());
+    if (m_maschine)
+        Beantworten(m_maschine().MausWeg());
+    else
+        Beantworten(m_eingabe.MausWeg());
 }
 
 void TUebungPan::keyPressEvent(QKeyEvent *e)
 {
-    const UebEingabeAntwort a = m_eingabe.Taste(e->key(), int(e->modifiers()), e->text());
-    Beantworten(a);
-    if (!a.Verbraucht)
+    bool verbraucht = false;
+    if (m_maschine) {
+        const Eingabereaktion r = m_maschine().Taste(e->key(), int(e->modifiers()), e->text());
+        verbraucht = r.Verbraucht;
+        Beantworten(r);
+    } else {
+        const UebEingabeAntwort a = m_eingabe.Taste(e->key(), int(e->modifiers()), e->text());
+        verbraucht = a.Verbraucht;
+        Beantworten(a);
+    }
+    if (!verbraucht)
         QWidget::keyPressEvent(e);
 }
 

@@ -15,6 +15,7 @@
 #include "exercise/UebungsDienste.h"
 
 #include <QElapsedTimer>
+#include <functional>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,6 +39,12 @@ public:
     // The status panel kept current; may be null.
     void StatusSetzen(TUebStatusPan *status);
     UebungsEingabe &Eingabe() { return m_eingabe; }
+    // Mouse and keys go to the engine that `maschine` names (the main window
+    // names the session's current one: the run in its slot) instead of the
+    // panel's own, and every answer goes to `antwort`. The panel's own clock
+    // then stays off: the window's clock drives the run.
+    void WeiterleitungSetzen(std::function<Eingabemaschine &()> maschine,
+                             std::function<void(const Eingabereaktion &)> antwort);
     QTimer &Zeitgeber() { return m_takt; }
     // A feedback pause or a glide is running.
     bool Wartet() const { return m_pause.isActive() || m_gleitElement >= 0; }
@@ -65,6 +72,7 @@ protected:
 
 private:
     void Beantworten(const UebEingabeAntwort &a);
+    void Beantworten(const Eingabereaktion &r);
     void Zeigerwahl(QPoint p);
     void Gleitschritt();
     void PauseVorbei();
@@ -75,6 +83,8 @@ private:
     UebungsOberflaeche *m_haupt = nullptr;
     TUebStatusPan *m_status = nullptr;
     UebungsOberflaeche *m_vorher = nullptr;   // the run's surface before this panel took it
+    std::function<Eingabemaschine &()> m_maschine;
+    std::function<void(const Eingabereaktion &)> m_antwort;
 
     QTimer m_takt;
     QTimer m_pause;

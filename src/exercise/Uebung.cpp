@@ -624,6 +624,12 @@ bool Uebung::UebungAbbrechen()
 {
     if (!UebungAbbrechenErlaubt())
         return false;
+    Verlassen();
+    return true;
+}
+
+void Uebung::Verlassen()
+{
     if (m_daten.UebArt == uebNetzTeilnahme && m_laeuft) {
         if (Dienste.Netz)
             Dienste.Netz->DokumentSchliessen();
@@ -633,7 +639,6 @@ bool Uebung::UebungAbbrechen()
     }
     m_daten.UebArt = uebIndividual;
     ZurLernansicht();
-    return true;
 }
 
 // Everything the run changed goes back to the learning view's state.

@@ -113,6 +113,9 @@ public:
     void UebungBeenden();
     // "Übung abbrechen": asks the guard; false when the user keeps the run.
     bool UebungAbbrechen();
+    // The abort once the guard has agreed (or there was nothing to ask):
+    // a participant reports it, everything goes back to the learning view.
+    void Verlassen();
     // The abort guard: true when there is nothing to lose or the user agrees.
     bool UebungAbbrechenErlaubt();
     void NaechsteAbfrage();

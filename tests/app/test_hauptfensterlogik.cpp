@@ -110,11 +110,11 @@ TEST(Modus, MenuesUndPanelsJeModus)
     puzzleOhneStatus.Ansichtsmodus = modusSchiebepuzzle;
     puzzleOhneStatus.Einstellungen.UebStatusInfo = false;
     const Fall faelle[] = {
-        {lern, true, true, false, false, true, false, false, "Lernansicht"},
-        {uebung, false, false, false, false, false, true, false, "Übung abbrechen"},
-        {lehrer, false, false, false, false, false, true, false, "Übung abbrechen"},
+        {lern, true, true, false, true, true, false, false, "Lernansicht"},
+        {uebung, false, false, false, true, false, true, false, "Übung abbrechen"},
+        {lehrer, false, false, false, true, false, true, false, "Übung abbrechen"},
         {gesperrt, true, false, false, false, true, false, true, "Lernansicht"},
-        {puzzleOhneStatus, false, false, false, false, false, false, false, "Übung abbrechen"},
+        {puzzleOhneStatus, false, false, false, true, false, false, false, "Übung abbrechen"},
     };
     for (size_t i = 0; i < std::size(faelle); ++i) {
         const Fall &f = faelle[i];
@@ -146,17 +146,19 @@ TEST(Modus, MenuesUndPanelsJeModus)
     EXPECT_FALSE(MenueZustandBerechnen(uebung).Eintrag("Lehrersteuerung1").Aktiv);
 
     // which of the stacked panels shows: the picture area, the exercise panel
-    // (the puzzle board) or the start hint, and the toolbar beside them
-    struct Flaeche { MenueEingaben e; bool bild, werkzeuge, uebungPan, startInfo; };
+    // (with the exercise or the puzzle board) or the start hint, and the
+    // toolbar beside them
+    struct Flaeche { MenueEingaben e; bool bild, werkzeuge, uebungPan, startInfo, uebungsflaeche, puzzle; };
     MenueEingaben offen;
     offen.DokumentOffen = true;
     MenueEingaben uebungOffen = uebung;
     uebungOffen.DokumentOffen = true;
     const Flaeche flaechen[] = {
-        {lern, true, true, false, true},
-        {offen, true, true, false, false},
-        {uebungOffen, true, true, false, false},
-        {puzzleOhneStatus, false, false, true, false},
+        {lern, true, true, false, true, false, false},
+        {offen, true, true, false, false, false, false},
+        {uebungOffen, false, false, true, false, true, false},
+        {uebung, false, false, true, false, true, false},
+        {puzzleOhneStatus, false, false, true, false, false, true},
     };
     for (size_t i = 0; i < std::size(flaechen); ++i) {
         const MenueZustand z = MenueZustandBerechnen(flaechen[i].e);
@@ -164,6 +166,8 @@ TEST(Modus, MenuesUndPanelsJeModus)
         EXPECT_EQ(z.WerkzeugleisteSichtbar, flaechen[i].werkzeuge) << i;
         EXPECT_EQ(z.UebungPanSichtbar, flaechen[i].uebungPan) << i;
         EXPECT_EQ(z.StartInfoSichtbar, flaechen[i].startInfo) << i;
+        EXPECT_EQ(z.UebungsflaecheSichtbar, flaechen[i].uebungsflaeche) << i;
+        EXPECT_EQ(z.PuzzleSichtbar, flaechen[i].puzzle) << i;
     }
     // the start dialog of a run shows its button pressed; the puzzle stays
     // available in every mode (it refuses with a message while a run lasts)
@@ -250,6 +254,7 @@ TEST(Tastatur, Aktionen)
     const TastenZustand bild{dokBildbeschriftung, 5, false};
     const TastenZustand editor{dokMultipleChoice, 5, true};
     const TastenZustand puzzle{dokEinzelfragen, 5, false, modusSchiebepuzzle};
+    const TastenZustand uebung{dokEinzelfragen, 5, false, modusUebung};
     struct Fall { int key; int mods; TastenZustand z; TastenAktion a; };
     const Fall faelle[] = {
         {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, bild, TastenAktion::FensterZuruecksetzen},
@@ -269,6 +274,10 @@ TEST(Tastatur, Aktionen)
         {Qt::Key_End, 0, puzzle, TastenAktion::Keine},
         {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, puzzle, TastenAktion::Keine},
         {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, puzzle, TastenAktion::FensterZuruecksetzen},
+        // an exercise's arrows choose targets: the view keeps its question and 100 %
+        {Qt::Key_Right, 0, uebung, TastenAktion::Keine},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, uebung, TastenAktion::Keine},
+        {Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier, uebung, TastenAktion::FensterZuruecksetzen},
     };
     for (const Fall &f : faelle)
         EXPECT_EQ(TasteAuswerten(f.key, f.mods, f.z), f.a) << f.key << " " << f.mods;

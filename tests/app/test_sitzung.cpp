@@ -7,6 +7,8 @@
 #include "app/Sitzung.h"
 #include "exercise/Puzzlehilfen.h"
 #include "exercise/Puzzlelauf.h"
+#include "exercise/Uebungsaktionen.h"
+#include "exercise/Uebungslauf.h"
 #include "platform/Dateidialoge.h"
 #include "platform/Einstellungsspeicher.h"
 #include "platform/Meldungen.h"
@@ -321,4 +323,122 @@ TEST(Sitzung, KommandozeileMitOrdnerOderFehlendemDokument)
     // the cloze text was laid out: its gaps exist
     EXPECT_TRUE(std::any_of(r.s.Dok().Objekte.begin(), r.s.Dok().Objekte.end(),
                             [](const ObjDataTyp &o) { return o.Typ == objAbfrageLuecke; }));
+}
+
+namespace {
+
+// A session with an exercise document, the dialogs before the run switched off.
+struct Uebungsprobe : Probe
+{
+    Handuhr uhr{1000};
+    explicit Uebungsprobe(const char *dokument)
+    {
+        s.UhrSetzen(&uhr);
+        EXPECT_TRUE(s.DokumentOeffnen(beispiel(dokument)));
+        s.Einstellungen().UebOptZeigen = false;
+        s.Einstellungen().UebNameEingabe = false;
+    }
+    // Drags the card of object k onto object ziel through the session's engine.
+    Eingabereaktion ablegen(int k, int ziel)
+    {
+        const Uebung &u = s.Uebungsobjekt();
+        const UebElement *karte = nullptr;
+        for (const UebElement &e : u.Elemente())
+            if (e.Sichtbar && e.Art == ElementArt::Karte && e.Objekt == k)
+                karte = &e;
+        EXPECT_NE(karte, nullptr);
+        if (!karte)
+            return {};
+        const QPoint griff = Griffpunkt(u, *karte);
+        const QPoint mitte = *u.Zielmitte(ziel);
+        const QPoint los = QPoint(mitte.x(), mitte.y() - karte->Rechteck.height() / 2) + (griff - karte->Rechteck.topLeft());
+        s.Eingabe().MausDruck(griff, Maustaste::Links);
+        s.Eingabe().MausBewegung(los, true, false);
+        return s.Eingabe().MausLos(los, Maustaste::Links);
+    }
+};
+
+} // namespace
+
+TEST(Sitzung, UebungAlsLaufBisZumEnde)
+{
+    Uebungsprobe p("Blütenpflanze.kal");
+    const int wechsel = p.anzeige.Modus;
+    ASSERT_TRUE(p.s.IndividualUebung());
+    ASSERT_EQ(p.s.Modus(), modusUebung);
+    EXPECT_EQ(p.anzeige.Modus, wechsel + 1);
+    Uebungslauf *lauf = p.s.AktuelleUebung();
+    ASSERT_NE(lauf, nullptr);
+    EXPECT_EQ(&p.s.Eingabe(), &lauf->Eingabe());
+    EXPECT_FALSE(p.s.UebungAbbrechenErlaubt()); // the guard asks, "Nein" is the scripted answer
+    // every card onto its own target; the last answer ends the run
+    Eingabereaktion r;
+    for (const AbfrageEintrag &e : std::vector<AbfrageEintrag>(p.s.Uebungsobjekt().AbfrageListe())) {
+        r = p.ablegen(e.Karte, e.Karte);
+        if (r.LaufEnde)
+            break;
+        EXPECT_TRUE(r.Neuzeichnen);
+    }
+    EXPECT_TRUE(r.LaufEnde);
+    const UebDataTyp &d = p.s.Uebungsobjekt().Daten();
+    EXPECT_EQ(d.EndeGrund, endeFertig);
+    EXPECT_EQ(d.Richtig, d.AnzAbfragen);
+    EXPECT_EQ(d.Falsch, 0);
+    EXPECT_TRUE(p.meldungen.Texte().contains("Die Übung ist beendet."));
+    // finished: nothing to lose; the window leaves the run
+    EXPECT_TRUE(p.s.UebungAbbrechenErlaubt());
+    p.s.LernansichtAktivieren();
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    EXPECT_EQ(p.s.Lauf(), nullptr);
+    for (const ObjDataTyp &o : p.s.Dok().Objekte)
+        EXPECT_TRUE(o.Abgedeckt == abgAbgedeckt || o.Abgedeckt == abgAufgedeckt) << o.Abgedeckt;
+}
+
+TEST(Sitzung, UebungAbbrechenZeitlimitUndAbweisungen)
+{
+    Uebungsprobe p("Blütenpflanze.kal");
+    // abort: the run is left and the objects lose their run states
+    ASSERT_TRUE(p.s.IndividualUebung());
+    EXPECT_EQ(p.s.Dok().Objekte[0].Abgedeckt, abgAusstehend);
+    p.meldungen.AntwortVormerken(Antwort::Ja);
+    ASSERT_TRUE(p.s.UebungAbbrechenErlaubt());
+    p.s.LernansichtAktivieren();
+    EXPECT_FALSE(p.s.Uebungsobjekt().Laeuft());
+    for (const ObjDataTyp &o : p.s.Dok().Objekte)
+        EXPECT_TRUE(o.Abgedeckt == abgAbgedeckt || o.Abgedeckt == abgAufgedeckt) << o.Abgedeckt;
+
+    // a time limit of 00:00 ends the run at the first tick of the clock
+    p.s.Einstellungen().UebOpt.Zeitlimit = zlMitLimit;
+    p.s.Einstellungen().UebOpt.ZLimitMin = QStringLiteral("0");
+    p.s.Einstellungen().UebOpt.ZLimitSek = QStringLiteral("0");
+    p.meldungen.Leeren();
+    ASSERT_TRUE(p.s.IndividualUebung());
+    p.uhr.Vorstellen(100);
+    EXPECT_TRUE(p.s.Takt(p.s.Millisekunden()).LaufEnde);
+    EXPECT_EQ(p.s.Uebungsobjekt().Daten().EndeGrund, endeZeitlimit);
+    EXPECT_EQ(p.meldungen.Texte(), (QStringList{"Das Zeitlimit ist erreicht, die Übung wird beendet.",
+                                                "Die Übung ist beendet."}));
+    p.s.LernansichtAktivieren();
+
+    // refusals: while the puzzle runs, on the teacher computer, and settings
+    // the document keeps for itself
+    p.meldungen.Leeren();
+    auto puzzle = std::make_unique<Probelauf>();
+    puzzle->modus = modusSchiebepuzzle;
+    p.s.LaufStarten(std::move(puzzle));
+    EXPECT_FALSE(p.s.IndividualUebung());
+    EXPECT_FALSE(p.s.Uebungseinstellungen());
+    p.s.LernansichtAktivieren();
+    p.s.UebArtSetzen(uebNetzInitiiert);
+    EXPECT_FALSE(p.s.IndividualUebung());
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    p.s.UebArtSetzen(uebIndividual);
+    p.s.Dok().Kopf.UebEinstSpeichern = kUebEinstGesperrt;
+    EXPECT_FALSE(p.s.Uebungseinstellungen());
+    EXPECT_EQ(p.meldungen.Texte(),
+              (QStringList{"Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um die "
+                           "aktuelle Übung vorzeitig abzubrechen.",
+                           "Die Übungseinstellungen können nicht während der Übung geändert werden.",
+                           "Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst beendet werden muss. "
+                           "Daher kann im Moment keine eigene Übung gestartet werden."}));
 }

@@ -33,6 +33,7 @@ struct Fenster
     BeobachteteMeldungen meldungen;
     SkriptDateidialoge dialoge;
     EinstellungsspeicherImSpeicher speicher;
+    SkriptTonausgabe ton;
     TForm1 form;
 
     explicit Fenster(const QStringList &argumente)
@@ -45,6 +46,9 @@ struct Fenster
         form.resize(1024, 740);
         form.show();
         form.ErsteAktivierungAusfuehren();
+        // the program's own feedback sounds, played by a scripted output
+        form.TonausgabeSetzen(&ton);
+        form.Einstellungen().Ordner.Sound = QStringLiteral(KALUMO_BEISPIELE_ORDNER) + "/../sound/";
     }
 
     // F11, and in the dialog the given choice and button.
@@ -133,6 +137,10 @@ TEST(TForm1Schiebepuzzle, F11StartetAufDerSeiteUndGeloestGehtEsZurLernansicht)
     QTest::keyClick(puzzle, Qt::Key_Left);
     EXPECT_TRUE(gesehen);
     EXPECT_EQ(f.meldungen.Texte(), QStringList{"Das Schiebepuzzle ist gelöst!"});
+    // with the success sound of exercises
+    ASSERT_EQ(f.ton.Aufrufe.size(), 1);
+    EXPECT_TRUE(f.ton.Aufrufe[0].startsWith("spielen:"));
+    EXPECT_TRUE(f.ton.Aufrufe[0].endsWith("/sound/richtig1.wav"));
 
     // back in the learning view
     EXPECT_EQ(f.form.Ansichtsmodus(), modusLernansicht);
