@@ -10,6 +10,7 @@
 #include "exercise/TNameEingabeForm.h"
 #include "exercise/TUebEinstDialoge.h"
 #include "exercise/TUebOptBasisForm.h"
+#include "exercise/TUebOptForm.h"
 #include "exercise/TUebStatusPan.h"
 #include "exercise/TUebungPan.h"
 #include "exercise/Uebungsaktionen.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
@@ -341,4 +343,81 @@ TEST(TForm1Uebung, OhneAbfrageobjekteStartetNichts)
     EXPECT_EQ(f.s().Modus(), modusLernansicht);
     EXPECT_EQ(f.meldungen.Texte(), QStringList{"Dieses Dokument enthält keine Abfrageobjekte."});
     EXPECT_FALSE(f.knopf("IndividualBtn")->isChecked());
+}
+
+namespace {
+
+void schreiben(QWidget *w, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+std::vector<const UebElement *> sichtbare(const Uebung &u, ElementArt art)
+{
+    std::vector<const UebElement *> aus;
+    for (const UebElement &e : u.Elemente())
+        if (e.Sichtbar && e.Art == art)
+            aus.push_back(&e);
+    return aus;
+}
+
+} // namespace
+
+// Typing into the fields of a cloze (text input chosen in the settings
+// dialog) and ticking the boxes of a multiple-choice question, with the
+// mouse and the keys on the real window's exercise panel.
+TEST(TForm1Uebung, TippenUndAnkreuzenImFenster)
+{
+    {
+        Fenster f("Lückentext Rhein.kal");
+        f.form.Einstellungen().UebOptZeigen = true;
+        auto *dialog = dynamic_cast<TUebOptForm *>(f.form.UebEinstDialoge()->Dialog(f.s().Dok().Kopf.DokTyp));
+        ASSERT_NE(dialog, nullptr);
+        QTimer::singleShot(0, &f.form, [&] {
+            dialog->AbfrageModusKnopf(abfTexteingabe)->click();
+            dialog->StartenKnopf()->click();
+        });
+        f.starten();
+        ASSERT_EQ(f.s().Modus(), modusUebung);
+        const std::vector<const UebElement *> felder = sichtbare(f.u(), ElementArt::Eingabefeld);
+        ASSERT_GE(felder.size(), 2u);
+        // the first field right, the second wrong
+        const int erstes = felder[0]->Objekt, zweites = felder[1]->Objekt;
+        QTest::mouseClick(f.pan(), Qt::LeftButton, {}, felder[0]->Rechteck.center());
+        schreiben(f.pan(), f.s().Dok().Objekte[size_t(erstes)].Cap.trimmed() + "x");
+        QTest::keyClick(f.pan(), Qt::Key_Backspace);
+        QTest::mouseClick(f.pan(), Qt::LeftButton, {}, felder[1]->Rechteck.center());
+        schreiben(f.pan(), "Ähre");
+        foto(f.form, "uebung-fenster-texteingabe.png");
+        const std::vector<const UebElement *> weiter = sichtbare(f.u(), ElementArt::Weiter);
+        ASSERT_EQ(weiter.size(), 1u);
+        QTest::mouseClick(f.pan(), Qt::LeftButton, {}, weiter[0]->Rechteck.center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().Dok().Objekte[size_t(erstes)].Abgedeckt != abgAusstehend; }, 8000));
+        EXPECT_GE(f.u().Daten().Richtig, 1);
+        EXPECT_EQ(f.s().Dok().Objekte[size_t(erstes)].Fehlversuche, 0);
+        EXPECT_GT(f.s().Dok().Objekte[size_t(zweites)].Fehlversuche, 0);
+    }
+    {
+        Fenster f("Multiple Choice Formen und Tiere.kal");
+        f.starten();
+        ASSERT_EQ(f.s().Modus(), modusUebung);
+        const std::vector<const UebElement *> kaesten = sichtbare(f.u(), ElementArt::Ankreuzfeld);
+        ASSERT_FALSE(kaesten.empty());
+        // a click ticks, a second one unticks; then every right answer ticked
+        QTest::mouseClick(f.pan(), Qt::LeftButton, {}, kaesten.front()->Rechteck.center());
+        EXPECT_TRUE(kaesten.front()->Angekreuzt());
+        QTest::mouseClick(f.pan(), Qt::LeftButton, {}, kaesten.front()->Rechteck.center());
+        EXPECT_FALSE(kaesten.front()->Angekreuzt());
+        for (const UebElement *k : kaesten)
+            if (f.s().Dok().Objekte[size_t(k->Objekt)].Cap == QStringLiteral("+"))
+                QTest::mouseClick(f.pan(), Qt::LeftButton, {}, k->Rechteck.center());
+        foto(f.form, "uebung-fenster-ankreuzen.png");
+        const std::vector<const UebElement *> weiter = sichtbare(f.u(), ElementArt::Weiter);
+        ASSERT_EQ(weiter.size(), 1u);
+        QTest::mouseClick(f.pan(), Qt::LeftButton, {}, weiter[0]->Rechteck.center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f.u().Daten().Richtig + f.u().Daten().Falsch > 0; }, 8000));
+        EXPECT_EQ(f.u().Daten().Richtig, 1);
+        EXPECT_EQ(f.u().Daten().Falsch, 0);
+    }
 }
