@@ -1,5 +1,7 @@
 #include "app/Sitzung.h"
 
+#include "app/Netzsteuerung.h"
+
 #include "exercise/Uebungslauf.h"
 #include "learnview/TextLayouts.h"
 #include "platform/Dateidialoge.h"
@@ -29,6 +31,7 @@ Sitzung::Sitzung(const QString &programmOrdner)
     m_dok.Basisbild = m_startbild;
     NeuesDokument(m_dok);
     m_dok.ZuvorAngezeigtesDokument.clear();
+    m_netz = std::make_unique<Netzsteuerung>(*this);
 }
 
 Sitzung::~Sitzung() = default;

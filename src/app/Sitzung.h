@@ -41,6 +41,7 @@ namespace kalumo {
 
 class Dateidialoge;
 class Einstellungsspeicher;
+class Netzsteuerung;
 class Uebungslauf;
 
 // What the session tells the window that presents it. Every call has an
@@ -167,6 +168,14 @@ public:
     bool Uebungseinstellungen();
     // The success sound of a run (a solved sliding puzzle).
     void ErfolgsTon();
+    // The options of the menu "Optionen", the grading scale and the
+    // feedback texts and sounds as the settings say now.
+    void UebungVorbereiten();
+    // The messages and the clock of runs: they follow the session's.
+    Meldungen &Laufmeldungen() { return m_uebMeldungen; }
+    const Millisekundenquelle &Laufuhr() const { return m_uebUhr; }
+    // The network exercise (teacher computer and participant).
+    Netzsteuerung &Netz() { return *m_netz; }
 
     // ---- documents ----
     bool Oeffnen();                          // "Öffnen..." (dialog)
@@ -214,9 +223,6 @@ private:
     QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void ModusMelden();
-    // The options of the menu "Optionen", the grading scale and the
-    // feedback texts and sounds as the settings say now.
-    void UebungVorbereiten();
     bool uebungStarten(bool dialogZeigen);
 
     // Messages and the clock of the exercise go wherever the session's go at
@@ -301,6 +307,8 @@ private:
     bool m_zentraleKonfigurationGesetzt = false;
     bool m_einstellungenGeladen = false;
     bool m_einstellungenGeschrieben = false;
+    // last: it goes first, while the exercise it hooks into still exists
+    std::unique_ptr<Netzsteuerung> m_netz;
 };
 
 } // namespace kalumo

@@ -101,8 +101,16 @@ bool NetzTeilnahme::Beitreten(const NetzKomTyp &kom, const QString &name)
     // 1 to 3: the files of the channel, the document, the settings
     const NetzPfade p = NetzPfadeVon(kom.Ordner, kom.Kanal);
     NetzUebEinstTyp netz;
-    if (!NetzBeitrittDateienLesen(p, m_dok, m_dienste, netz, m_meldungen))
+    if (DokumentLaden) {
+        if (!NetzUebungsdateienVorhanden(p) || !DokumentLaden(p.Dokument()))
+            return false;
+        if (!NetzEinstellungsdateiLesen(p.Einstellungen(), netz)) {
+            m_meldungen.Fehler(NetzEinlesefehlerText(p.Einstellungen()));
+            return false;
+        }
+    } else if (!NetzBeitrittDateienLesen(p, m_dok, m_dienste, netz, m_meldungen)) {
         return false;
+    }
     m_kom = kom;
     m_name = name;
     m_netz = netz;

@@ -57,6 +57,9 @@ public:
     // Sends one message; by default NetzTeilnehmerVersand over the
     // channel's method. Tests put their own in.
     std::function<bool(const QStringList &zeilen)> Senden;
+    // Reads the exercise document as the current one; by default into the
+    // document given above with the services given above.
+    std::function<bool(const QString &pfad)> DokumentLaden;
     // Called when the participant's document is to be closed (after the
     // result window, or at an abort); the window shows the start page.
     std::function<void()> BeimSchliessen;
