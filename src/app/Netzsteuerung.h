@@ -62,8 +62,9 @@ public:
     bool KommunikationAenderbar();
 
     // After a participant's run, once it has left the slot: its document
-    // is closed and the start page shows. The window calls this when the
-    // session is back in the learning view.
+    // is closed and the start page shows. The session calls this when it
+    // returns to the learning view; a run that left the slot already is
+    // followed up from the event loop.
     void NachDemLauf();
 
 private:

@@ -99,6 +99,9 @@ void Sitzung::LernansichtAktivieren()
     }
     Neuaufbau();
     ModusMelden();
+    // a network participant's document closes once its run has gone
+    if (alt)
+        m_netz->NachDemLauf();
 }
 
 Eingabereaktion Sitzung::Takt(qint64 ms)

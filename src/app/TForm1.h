@@ -31,6 +31,9 @@ class QWidget;
 namespace kalumo {
 
 class TArbeitsblattForm;
+class TBestListForm;
+class TMasterProtForm;
+class TNetzUebungTnStartForm;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
@@ -136,6 +139,17 @@ public:
     TUebStatusPan *UebStatusPan() const { return m_uebStatusPan; }
     TUebEinstDialoge *UebEinstDialoge() const { return m_uebEinstDialoge.get(); }
     TNameEingabeForm *NameEingabeForm() const { return m_nameForm; }
+    // The network exercise (TForm1Netz.cpp): the teacher menu, joining, the
+    // network best list and the communication settings.
+    void NetzUebungInitiieren1Click();
+    void NetzUebungBeenden1Click();
+    void Kontrollanzeige1Click();
+    void NetzUebungTeilnehmen1Click();
+    void BestenlisteNetz1Click();
+    void NetzKommunikation1Click();
+    TMasterProtForm *Kontrollanzeige();
+    TNetzUebungTnStartForm *BeitrittForm();
+    TBestListForm *NetzBestListForm() const { return m_netzBestListForm; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -163,6 +177,7 @@ private:
     void uhrTick();
     // The exercise went back to the learning view: the window leaves its run.
     void uebungsendePruefen();
+    void netzVerbinden();
 
     // What the exercise asks of the main window beyond its panel.
     class Fensteroberflaeche : public UebungsOberflaeche
@@ -202,6 +217,9 @@ private:
     Fensteroberflaeche m_fensterOberflaeche{*this};
     std::unique_ptr<TUebEinstDialoge> m_uebEinstDialoge;
     TNameEingabeForm *m_nameForm = nullptr;
+    TMasterProtForm *m_kontrollanzeige = nullptr;
+    TNetzUebungTnStartForm *m_beitrittForm = nullptr;
+    TBestListForm *m_netzBestListForm = nullptr;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;
 
