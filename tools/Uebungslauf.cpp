@@ -89,6 +89,24 @@ Json UebungslaufJson(const UebDataTyp &d)
         .Feld("AktAbfrage", d.AktAbfrage);
 }
 
+void Laufende::Festhalten(const Uebung &u, const Dokument &dok)
+{
+    Bild = UebungsbildJson(u, dok);
+    Lauf = UebungslaufJson(u.Daten());
+}
+
+Json Laufende::Ausgabe(const Json &anfang, const Json &aktionen, const Uebung &u, const Dokument &dok)
+{
+    if (!Bild)
+        Festhalten(u, dok);
+    return Json::Objekt()
+        .Feld("refused", Json())
+        .Feld("start", anfang)
+        .Feld("actions", aktionen)
+        .Feld("end", *Bild)
+        .Feld("run", *Lauf);
+}
+
 namespace {
 
 bool ganzzahl(const QJsonValue &v, int &ziel)

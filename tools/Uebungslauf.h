@@ -47,6 +47,16 @@ Json UebungsbildJson(const Uebung &u, const Dokument &dok);
 // The run record: GesamtAbfragen … AktAbfrage.
 Json UebungslaufJson(const UebDataTyp &d);
 
+// The run's end for the output: taken the moment its result is due (call
+// Festhalten from BeimErgebnis), else after the last action.
+struct Laufende
+{
+    std::optional<Json> Bild, Lauf;
+    void Festhalten(const Uebung &u, const Dokument &dok);
+    // {"refused": null, "start", "actions", "end", "run"}; callers may add fields.
+    Json Ausgabe(const Json &anfang, const Json &aktionen, const Uebung &u, const Dokument &dok);
+};
+
 // Reads the action file (a path, or "-" for standard input). nullopt with
 // the message in fehler when it cannot be read or is no JSON list.
 std::optional<QJsonArray> AktionsdateiLesen(const QString &pfad, QString &fehler);

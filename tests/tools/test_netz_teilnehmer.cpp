@@ -3,6 +3,7 @@
 // KALUMO_RECHNERNAME), in both transports, each participant running the
 // real exercise with its action file.
 
+#include "Netzprozesse.h"
 #include "network/NetzDateien.h"
 #include "network/NetzTeilnehmer.h"
 
@@ -25,36 +26,24 @@ using namespace kalumo;
 
 namespace {
 
-struct Lauf
-{
-    int code = -1;
-    QByteArray aus, fehler;
-};
+using Lauf = test::Prozesslauf;
 
 // Generous: the machine that runs the tests may be busy.
 constexpr int kGeduldMs = 120000;
 
 Lauf Beenden(QProcess &p)
 {
-    EXPECT_TRUE(p.waitForFinished(kGeduldMs));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return test::ProzessBeenden(p, kGeduldMs);
 }
 
 QJsonObject json(const QByteArray &text)
 {
-    QJsonParseError fehler{};
-    const QJsonDocument d = QJsonDocument::fromJson(text, &fehler);
-    EXPECT_EQ(fehler.error, QJsonParseError::NoError) << text.constData();
-    return d.object();
+    return test::JsonObjekt(text);
 }
 
 QProcessEnvironment Rechner(const QString &name)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KALUMO_RECHNERNAME"), name);
-    env.insert(QStringLiteral("KALUMO_BENUTZER"), QStringLiteral("schueler"));
-    return env;
+    return test::RechnerUmgebung(name);
 }
 
 QString Beispiel(const char *name)

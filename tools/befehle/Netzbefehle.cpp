@@ -311,19 +311,16 @@ int netzTeilnehmer(const QStringList &a)
     u.Dienste.Ergebnis = &wahl;
     NetzTeilnahme teilnahme(u, dok, dienste, meldungen, uhr);
     Json kennungen = Json::Liste();
-    std::optional<Json> ende, endeLauf;
-    u.Dienste.BeimErgebnis = [&](const Uebung &lauf) {
-        // the last run's end
-        ende = UebungsbildJson(lauf, dok);
-        endeLauf = UebungslaufJson(lauf.Daten());
-    };
+    Laufende ende;
+    // the last run's end
+    u.Dienste.BeimErgebnis = [&](const Uebung &lauf) { ende.Festhalten(lauf, dok); };
 
     const int vorher = int(meldungen.Gezeigt.size());
     if (!teilnahme.Beitreten(o->Kom, name)) {
         const QString text = meldungen.Gezeigt.mid(vorher).join(QLatin1Char(' '));
         return abgelehnt(text.isEmpty() ? NetzNichtInitiiertText() : text);
     }
-    Json anfang = ende ? *ende : UebungsbildJson(u, dok);
+    Json anfang = ende.Bild ? *ende.Bild : UebungsbildJson(u, dok);
     QString letzteKennung;
     auto kennungMerken = [&] {
         if (u.Daten().TeilnehmerKennung != letzteKennung) {
@@ -341,16 +338,7 @@ int netzTeilnehmer(const QStringList &a)
     // closed during it: reported as aborted
     if (u.Laeuft() && !u.Beendet())
         u.Verlassen();
-    if (!ende) {
-        ende = UebungsbildJson(u, dok);
-        endeLauf = UebungslaufJson(u.Daten());
-    }
-    Ausgeben(Json::Objekt()
-                 .Feld("refused", Json())
-                 .Feld("start", anfang)
-                 .Feld("actions", *liste)
-                 .Feld("end", *ende)
-                 .Feld("run", *endeLauf)
+    Ausgeben(ende.Ausgabe(anfang, *liste, u, dok)
                  .Feld("joins", kennungen)
                  .Feld("sent", teilnahme.GesendeteNachrichten())
                  .Feld("messages", JsonListe(meldungen.Gezeigt))

@@ -107,12 +107,10 @@ int exercise(const QStringList &a)
     FesterName festerName(name.value_or(QString()));
     if (name)
         u.Dienste.Name = &festerName;
-    std::optional<Json> ende, endeLauf;
+    Laufende ende;
     u.Dienste.BeimErgebnis = [&](const Uebung &lauf) {
-        if (!ende) {
-            ende = UebungsbildJson(lauf, dok);
-            endeLauf = UebungslaufJson(lauf.Daten());
-        }
+        if (!ende.Bild)
+            ende.Festhalten(lauf, dok);
     };
 
     const int vorher = int(meldungen.Gezeigt.size());
@@ -122,23 +120,13 @@ int exercise(const QStringList &a)
     }
     // the start picture is taken right after the start sequence, unless
     // that already ended the run
-    Json anfang = ende ? *ende : UebungsbildJson(u, dok);
+    Json anfang = ende.Bild ? *ende.Bild : UebungsbildJson(u, dok);
 
     QString fehler;
     const std::optional<Json> liste = AktionenAusfuehren(u, uhr, aktionen, fehler);
     if (!liste)
         return Aufruffehler(fehler);
-    if (!ende) {
-        ende = UebungsbildJson(u, dok);
-        endeLauf = UebungslaufJson(u.Daten());
-    }
-    Ausgeben(Json::Objekt()
-                 .Feld("refused", Json())
-                 .Feld("start", anfang)
-                 .Feld("actions", *liste)
-                 .Feld("end", *ende)
-                 .Feld("run", *endeLauf)
-                 .Text());
+    Ausgeben(ende.Ausgabe(anfang, *liste, u, dok).Text());
     return 0;
 }
 
