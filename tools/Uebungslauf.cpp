@@ -93,18 +93,28 @@ void Laufende::Festhalten(const Uebung &u, const Dokument &dok)
 {
     Bild = UebungsbildJson(u, dok);
     Lauf = UebungslaufJson(u.Daten());
+    Protokoll = Json(u.ProtokollText());
+    const UebDataTyp &d = u.Daten();
+    Note = Json::Objekt()
+               .Feld("grade", d.Note)
+               .Feld("word", NotenWort(d.Note, d.BewertSkala))
+               .Feld("scale_word", SkalaWort(d.BewertSkala));
 }
 
 Json Laufende::Ausgabe(const Json &anfang, const Json &aktionen, const Uebung &u, const Dokument &dok)
 {
-    if (!Bild)
-        Festhalten(u, dok);
+    if (!Bild) {
+        Bild = UebungsbildJson(u, dok);
+        Lauf = UebungslaufJson(u.Daten());
+    }
     return Json::Objekt()
         .Feld("refused", Json())
         .Feld("start", anfang)
         .Feld("actions", aktionen)
         .Feld("end", *Bild)
-        .Feld("run", *Lauf);
+        .Feld("run", *Lauf)
+        .Feld("protocol", Protokoll.value_or(Json()))
+        .Feld("grade", Note.value_or(Json()));
 }
 
 namespace {

@@ -48,12 +48,15 @@ Json UebungsbildJson(const Uebung &u, const Dokument &dok);
 Json UebungslaufJson(const UebDataTyp &d);
 
 // The run's end for the output: taken the moment its result is due (call
-// Festhalten from BeimErgebnis), else after the last action.
+// Festhalten from BeimErgebnis: the picture, the record, the protocol and
+// the grade), else after the last action (the picture and the record; no
+// protocol and no grade then).
 struct Laufende
 {
-    std::optional<Json> Bild, Lauf;
+    std::optional<Json> Bild, Lauf, Protokoll, Note;
     void Festhalten(const Uebung &u, const Dokument &dok);
-    // {"refused": null, "start", "actions", "end", "run"}; callers may add fields.
+    // {"refused": null, "start", "actions", "end", "run", "protocol",
+    // "grade"}; callers may add fields.
     Json Ausgabe(const Json &anfang, const Json &aktionen, const Uebung &u, const Dokument &dok);
 };
 
