@@ -80,7 +80,9 @@ Netzsteuerung::Initiierung Netzsteuerung::Initiieren(const std::function<bool(in
     }
     const bool texteingabe = einst.AbfrageModus == kAbfrageModusTexteingabe;
     const int anzAbfragen = NetzHoechsteLoesungsnummer(NetzLoesungsnummern(dok, texteingabe));
-    const NetzLehrerStart start = NetzLehrerStartAufbauen(dok, kom, Rechnername(), einst, anzAbfragen, {},
+    const QStringList abschnitt = NetzEinstellungsabschnitt(dok, kom, einst, anzAbfragen, m_s.Uebungsobjekt().Jetzt(),
+                                                            Rechnername(), Rechnerbenutzer());
+    const NetzLehrerStart start = NetzLehrerStartAufbauen(dok, kom, Rechnername(), einst, anzAbfragen, abschnitt,
                                                           [](const QString &t) { return normText(t); });
     // 3 to 13: the files (the marker last) and receiving
     if (!m_lehrer.Initiieren(start, dok, m_dienste))

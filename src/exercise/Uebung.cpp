@@ -557,10 +557,14 @@ void Uebung::ZeitlimitErreicht()
     AuswahlLeeren();
     m_zieht = -1;
     m_daten.EndeGrund = endeZeitlimit;
-    EndeMelden();
+    // a participant reports the end at once, unless the typed answers are
+    // still to be judged: then the end of the run reports the judged result
+    const bool texteingabe = IstTexteingabe(m_dok.Kopf.DokTyp, m_modus);
+    if (!texteingabe)
+        EndeMelden();
     Protokoll(Eintrag(ProtokollArt::Zeitlimit));
     m_meldungen.Information(QString::fromUtf8(uebtext::Zeitlimit));
-    if (IstTexteingabe(m_dok.Kopf.DokTyp, m_modus))
+    if (texteingabe)
         TexteingabeAuswerten();
     else
         UebungBeenden();

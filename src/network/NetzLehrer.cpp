@@ -1,5 +1,8 @@
 #include "network/NetzLehrer.h"
 
+#include "exercise/Abfrageliste.h"
+#include "exercise/Protokolltext.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +48,38 @@ NetzLehrerStart NetzLehrerStartAufbauen(const Dokument &dok, const NetzKomTyp &k
     s.SkalaWort = SkalaWort(einstellungen.BewertSkala.value_or(0));
     s.Protokoll = NetzProtokollAufbauen(dok, s.Loesungsnummern, einstellungsabschnitt, normieren);
     return s;
+}
+
+QStringList NetzEinstellungsabschnitt(const Dokument &dok, const NetzKomTyp &kom, const NetzUebEinstTyp &e,
+                                      int anzAbfragen, const QDateTime &beginn, const QString &rechner,
+                                      const QString &benutzer)
+{
+    UebDataTyp d;
+    d.UebArt = uebNetzInitiiert;
+    d.StartZeit = TageSeit1899(beginn);
+    d.AnzAbfragen = d.GesamtAbfragen = anzAbfragen;
+    d.ZuordnungRichtig = e.ZuordnungRichtig;
+    d.ZuordnungFalsch = e.ZuordnungFalsch;
+    d.Zuordnungstexte = e.Zuordnungstexte;
+    d.Zuordnungsziele = e.Zuordnungsziele;
+    d.AbfrageModus = e.AbfrageModus;
+    d.Zeitlimit = e.Zeitlimit;
+    d.ZLimit = e.ZLimit;
+    const NotenskalaTyp vorgabe;
+    d.NoteMinQuote = e.NoteMinQuote.value_or(vorgabe.NoteMinQuote);
+    d.PunkteMinQuote = e.PunkteMinQuote.value_or(vorgabe.PunkteMinQuote);
+    d.BewertSkala = e.BewertSkala.value_or(vorgabe.BewertSkala);
+    ProtokollUmfeld u;
+    u.Rechnername = rechner;
+    u.Benutzer = benutzer;
+    u.Titel = dok.Kopf.titel;
+    u.Datei = dok.Kopf.Dateiname;
+    u.DokTyp = dok.Kopf.DokTyp;
+    u.DokUnterTyp = dok.Kopf.DokUnterTyp;
+    u.Modus = WirksamerAbfrageModus(dok.Kopf.DokTyp, e.AbfrageModus);
+    u.KomOrdner = kom.Ordner;
+    u.KomKanal = kom.Kanal;
+    return Einstellungsabschnitt(d, u);
 }
 
 NetzLehrer::NetzLehrer(Meldungen &meldungen, Pause pause) : m_meldungen(meldungen), m_pause(std::move(pause)) {}

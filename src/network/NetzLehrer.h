@@ -26,6 +26,7 @@
 #include "platform/Meldungen.h"
 #include "platform/Netzweg.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -85,6 +86,13 @@ inline constexpr char BestenlisteDoppelt[] = "Bestenlisten-Meldung doppelt";
 inline constexpr char BestenlisteAbgebrochen[] = "Bestenlisten-Meldung einer abgebrochenen Übung";
 inline constexpr char NichtAktiv[] = "keine Netzwerk-Übung aktiv";
 } // namespace netzgrund
+
+// The settings section of NetzProtokoll: the run record of the teacher
+// computer (an initiated network exercise with its communication folder and
+// channel) over the document and the settings given to the participants.
+QStringList NetzEinstellungsabschnitt(const Dokument &dok, const NetzKomTyp &kom, const NetzUebEinstTyp &einstellungen,
+                                      int anzAbfragen, const QDateTime &beginn, const QString &rechner,
+                                      const QString &benutzer);
 
 class NetzLehrer
 {

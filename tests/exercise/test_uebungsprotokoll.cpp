@@ -311,8 +311,13 @@ public:
 class Teilnahme : public Netzhaken
 {
 public:
-    void Ende(const Uebung &u) override { Enden.push_back(u.Daten().EndeGrund); }
+    void Ende(const Uebung &u) override
+    {
+        Enden.push_back(u.Daten().EndeGrund);
+        Richtig.push_back(u.Daten().Richtig);
+    }
     std::vector<int> Enden;
+    std::vector<double> Richtig;   // at the moment of each report
 };
 
 } // namespace
@@ -358,4 +363,22 @@ TEST(Uebungsprotokoll, TeilnehmerMeldetSeinEndeGenauEinmal)
         }
         EXPECT_EQ(netz.Enden, std::vector<int>{f.grund});
     }
+}
+
+TEST(Uebungsprotokoll, TeilnehmerMeldetNachDemZeitlimitDieGepruefteTexteingabe)
+{
+    Testlauf t(Beispiel(QStringLiteral("Lückentext Rhein.kal")));
+    Teilnahme netz;
+    t.u->Dienste.Netz = &netz;
+    UebEinstTyp e = Einst(abfTexteingabe);
+    e.Zeitlimit = zlMitLimit;
+    e.ZLimit = 2;
+    ASSERT_TRUE(t.Starten(e, wiedKomplett, uebNetzTeilnahme));
+    const int luecke = t.ObjekteVon(objAbfrageLuecke)[0];
+    Tippen(*t.u, luecke, t.dok.Objekte[size_t(luecke)].Cap);
+    t.Warten(3000);
+    ASSERT_TRUE(t.ende.Erreicht);
+    // one report, after the typed answer was judged
+    EXPECT_EQ(netz.Enden, std::vector<int>{endeZeitlimit});
+    EXPECT_EQ(netz.Richtig, std::vector<double>{1.0});
 }

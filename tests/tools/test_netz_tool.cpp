@@ -194,7 +194,13 @@ TEST_P(NetzLehrerUndTeilnehmer, DreiTeilnehmerAlsEigeneProzesse)
     // 4 joins, 9 answers, 4 ends, 3 best-list reports
     EXPECT_EQ(o["received"].toInt(), 20);
     EXPECT_EQ(o["ignored"].toObject()["count"].toInt(), 0);
-    EXPECT_TRUE(o["protocol"].toString().startsWith("<tit>Netzwerk-Übung\r\n"));
+    const QString protokoll = o["protocol"].toString();
+    EXPECT_TRUE(protokoll.startsWith("<tit>Netzwerk-Übung\r\nDatum/Uhrzeit (Beginn):\t")) << protokoll.toStdString();
+    // the settings section of the teacher computer
+    for (const char *zeile : {"Teilnehmername:\t(Initiator der Netzwerk-Übung)\r\n",
+                              "Übungsart:\tInitiierte Netzwerk-Übung\r\n", "Kommunikationsordner:\t",
+                              "Notengrenzen bzgl. Gesamtleistung:\t", "<tit>Lösungen\r\n"})
+        EXPECT_TRUE(protokoll.contains(QString::fromUtf8(zeile))) << zeile;
 
     // the end removed the exercise files and kept the best list
     EXPECT_FALSE(NetzMarkeVorhanden(p));

@@ -6,6 +6,7 @@
 #include "Uebungslauf.h"
 #include "Werkzeugdienste.h"
 #include "exercise/Bestenliste.h"
+#include "exercise/Normtext.h"
 #include "network/NetzLehrer.h"
 #include "network/NetzTeilnahme.h"
 #include "platform/Rechner.h"
@@ -146,8 +147,10 @@ int netzLehrer(const QStringList &a)
     const bool texteingabe = einst.AbfrageModus == kAbfrageModusTexteingabe;
     // without an exercise run the queries are counted by their numbers
     const int anzAbfragen = NetzHoechsteLoesungsnummer(NetzLoesungsnummern(dok, texteingabe));
-    const NetzLehrerStart start = NetzLehrerStartAufbauen(dok, o->Kom, Rechnername(), einst, anzAbfragen, {},
-                                                          [](const QString &s) { return s.simplified(); });
+    const QStringList abschnitt = NetzEinstellungsabschnitt(dok, o->Kom, einst, anzAbfragen,
+                                                            QDateTime::currentDateTime(), Rechnername(), Rechnerbenutzer());
+    const NetzLehrerStart start = NetzLehrerStartAufbauen(dok, o->Kom, Rechnername(), einst, anzAbfragen, abschnitt,
+                                                          [](const QString &s) { return normText(s); });
 
     NetzLehrer lehrer(meldungen);
     if (!lehrer.Initiieren(start, dok, dienste))
