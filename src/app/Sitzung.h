@@ -26,6 +26,7 @@
 #include "app/Hauptfensterlogik.h"
 #include "app/Menuezustand.h"
 #include "app/settings/Einstellungen.h"
+#include "document/Bibliothek.h"
 #include "document/DokumentDateien.h"
 #include "exercise/Rueckmeldungston.h"
 #include "exercise/Uebung.h"
@@ -58,6 +59,8 @@ public:
     virtual void DokumentGeschlossen() {}
     // A run started or ended: menus, panels, the engine of the picture area.
     virtual void ModusGewechselt() {}
+    // The library list or its visible page changed: the menu "&Themenauswahl".
+    virtual void BibliothekGeaendert() {}
 };
 
 class Sitzung : private DokumentDienste
@@ -176,6 +179,31 @@ public:
     bool Schliessen();
     bool AenderungenSpeichernFragen();
 
+    // ---- library (SitzungBibliothek.cpp) ----
+    // The documents of the current folder as the menu "&Themenauswahl" lists
+    // them; the index of the current document is Dok().Bibliotheksindex.
+    const Bibliothek &Themen() const { return m_bibliothek; }
+    // Rebuilds the list from the folder of the current document's file, or
+    // from the current library folder when there is none.
+    void BibliothekEinlesen();
+    // A click on a document entry: the exercise guard and the save question,
+    // then the entry's file as current document.
+    bool BibliotheksdokumentOeffnen(int index);
+    // "Nächstes/Vorheriges Dokument der Liste" (learning view only).
+    void NaechstesDokument();
+    void VorherigesDokument();
+    // The paging entries: one page forward or back.
+    void BibliothekBlaettern(bool vor);
+    // "Aktuellen Ordner neu einlesen": rebuild and report the count.
+    void OrdnerNeuEinlesen();
+    // "Ordner wählen...": a folder chooser; the chosen folder becomes the
+    // library folder and the document is closed. True after a choice.
+    bool OrdnerWaehlen();
+    // "Startseite": the start document again, or the start folder and the start page.
+    bool Startseite();
+    // "Zuvor angezeigtes Dokument".
+    bool ZuvorAngezeigtesDokument();
+
     // ---- view ----
     // A full rebuild of the learning view in the current document font.
     void Neuaufbau();
@@ -214,6 +242,8 @@ private:
     QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void ModusMelden();
+    void BibliothekNeuAufbauen() override { BibliothekEinlesen(); }
+    void bibliothekMelden();
     // The options of the menu "Optionen", the grading scale and the
     // feedback texts and sounds as the settings say now.
     void UebungVorbereiten();
@@ -291,6 +321,7 @@ private:
     Uebung m_uebung;
     std::unique_ptr<Ansichtslauf> m_lauf;
     int m_uebArt = uebIndividual;
+    Bibliothek m_bibliothek;
     bool m_werkzeugleisteOffen = true;
     QString m_startordner;
     QString m_startdokument;

@@ -10,6 +10,7 @@
 #include "peripheral/Ansichtdruck.h"
 #include "platform/QtDrucker.h"
 #include "platform/Dateioeffner.h"
+#include "platform/EMail.h"
 #include "platform/QtDateidialoge.h"
 #include "platform/QtMeldungen.h"
 #include "platform/QtTonausgabe.h"
@@ -31,6 +32,7 @@ class QWidget;
 namespace kalumo {
 
 class TArbeitsblattForm;
+class TBibliotheksmenue;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
@@ -136,6 +138,8 @@ public:
     TUebStatusPan *UebStatusPan() const { return m_uebStatusPan; }
     TUebEinstDialoge *UebEinstDialoge() const { return m_uebEinstDialoge.get(); }
     TNameEingabeForm *NameEingabeForm() const { return m_nameForm; }
+    // The document entries of "&Themenauswahl" and the dialog "Themenliste".
+    TBibliotheksmenue *Bibliotheksmenue() const { return m_bibliotheksmenue; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -150,8 +154,13 @@ private:
     void DokumentGelesen(bool alsAktuell) override;
     void DokumentGeschlossen() override;
     void ModusGewechselt() override;
+    void BibliothekGeaendert() override;
 
     void menuesBauen();
+    // the library menu and its dialog (TForm1Bibliothek.cpp)
+    void BibliotheksmenueBauen();
+    void BibliotheksmenueMeldungen(Meldungen *m);
+    void BibliotheksmenueDateidialoge(Dateidialoge *d);
     void panelsBauen();
     void werkzeugleisteAnordnen();
     void lernbildZeigen();
@@ -202,6 +211,8 @@ private:
     Fensteroberflaeche m_fensterOberflaeche{*this};
     std::unique_ptr<TUebEinstDialoge> m_uebEinstDialoge;
     TNameEingabeForm *m_nameForm = nullptr;
+    TBibliotheksmenue *m_bibliotheksmenue = nullptr;
+    XdgEMailProgramm m_email;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;
 
