@@ -84,8 +84,8 @@ std::vector<MenuePunkt> bauen()
                   an(p("OrdnerWaehlen1", "&Ordner wählen...", "Ctrl+W")),
                   an(p("ThemenlisteDrucken1", "Themenliste &drucken...")),
                   trenner(),
-                  an(p("Vorherige60Dokumente1", "Vorherige 60 Dokumente")),
-                  an(p("Naechste60Dokumente1", "Nächste 60 Dokumente")),
+                  an(p("Vorherige60Dokumente1", "Vorherige 60 Dokumente anzeigen")),
+                  an(p("Naechste60Dokumente1", "Nächste 60 Dokumente anzeigen")),
                   trenner(),
                   // the documents of the library follow (TBibliotheksmenue)
               }),
