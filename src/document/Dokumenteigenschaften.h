@@ -24,7 +24,6 @@ namespace kalumo {
 
 // ---- passwords ----------------------------------------------------------
 
-inline constexpr char kPasswortTitel[] = "Bitte Passwort eingeben";
 QString DokPasswortErklaerung();      // the document dialog's default line
 QString BilderPasswortErklaerung();   // the image dialog's default line
 QString PasswortAltErklaerung();      // "… Eingabe des ALTEN Passworts."
