@@ -16,7 +16,8 @@ bool Erlaubt(const QString &name, const MenueEingaben &e)
     const AenderbarTyp &ae = e.Einstellungen.Aenderbar;
     auto ist = [&name](const char *n) { return name == QLatin1String(n); };
     if (ist("Oeffnen1") || ist("Schliessen1") || ist("Themenauswahl1") || ist("Lernansicht1")
-        || ist("DokumentSchriftart1"))
+        || ist("DokumentSchriftart1") || ist("Dokumenteigenschaften1") || ist("Dokumenteigenschaften2")
+        || ist("PasswortSpeichernUnter1") || ist("Seitenverhaeltnis1"))
         return lernansicht;
     for (const Werkzeugeintrag &w : Werkzeugeintraege())
         if (ist(w.Name))

@@ -28,6 +28,7 @@
 #include "app/settings/Einstellungen.h"
 #include "document/Bibliothek.h"
 #include "document/DokumentDateien.h"
+#include "document/Dokumenteigenschaften.h"
 #include "exercise/Rueckmeldungston.h"
 #include "exercise/Uebung.h"
 #include "exercise/Uebungstoene.h"
@@ -203,6 +204,13 @@ public:
     bool Startseite();
     // "Zuvor angezeigtes Dokument".
     bool ZuvorAngezeigtesDokument();
+    // "Für alle Dokumente des aktuellen Ordners übernehmen": saves the current
+    // document, gives every document of the library folder the logo and
+    // footer (fortschritt(n, anzahl) before each), reads the current
+    // document again and reports the files left untouched by name.
+    bool LogoFuerAlleUebernehmen(const LogoFusszeile &werte, const std::function<void(int, int)> &fortschritt = {});
+    // The folder the library lists.
+    QString BibliothekOrdner() const;
 
     // ---- view ----
     // A full rebuild of the learning view in the current document font.

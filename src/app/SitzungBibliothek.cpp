@@ -27,12 +27,15 @@ void Sitzung::bibliothekMelden()
         m_anzeige->BibliothekGeaendert();
 }
 
+QString Sitzung::BibliothekOrdner() const
+{
+    return m_dok.Kopf.Dateiname.isEmpty() ? m_dok.Bibliotheksordner : QFileInfo(m_dok.Kopf.Dateiname).absolutePath();
+}
+
 void Sitzung::BibliothekEinlesen()
 {
     m_dok.Bibliotheksindex = -1;
-    const QString ordner =
-        m_dok.Kopf.Dateiname.isEmpty() ? m_dok.Bibliotheksordner : QFileInfo(m_dok.Kopf.Dateiname).absolutePath();
-    m_dok.Bibliotheksindex = m_bibliothek.Setzen(BibliothekOrdnerLesen(ordner), m_dok.Kopf.Dateiname);
+    m_dok.Bibliotheksindex = m_bibliothek.Setzen(BibliothekOrdnerLesen(BibliothekOrdner()), m_dok.Kopf.Dateiname);
     bibliothekMelden();
 }
 
@@ -135,6 +138,22 @@ bool Sitzung::ZuvorAngezeigtesDokument()
     const bool ok = DokumentLesen(m_dok, *this, datei, true);
     BibliothekEinlesen();
     return ok;
+}
+
+bool Sitzung::LogoFuerAlleUebernehmen(const LogoFusszeile &werte, const std::function<void(int, int)> &fortschritt)
+{
+    if (!Speichern())
+        return false;
+    const QString aktuell = m_dok.Kopf.Dateiname;
+    const FuerAlleErgebnis e = kalumo::LogoFuerAlleUebernehmen(BibliothekOrdner(), werte, aktuell, fortschritt);
+    // the current document as it is now on disk, with the new logo and footer
+    if (!aktuell.isEmpty())
+        DokumentLesen(m_dok, *this, aktuell, true);
+    BibliothekEinlesen();
+    const QString fehler = FuerAlleFehlerText(e);
+    if (!fehler.isEmpty())
+        m_meldungen->Fehler(fehler);
+    return fehler.isEmpty();
 }
 
 } // namespace kalumo

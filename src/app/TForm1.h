@@ -33,6 +33,10 @@ namespace kalumo {
 
 class TArbeitsblattForm;
 class TBibliotheksmenue;
+class TDokEigenschaftenForm;
+class TRaenderForm;
+class TSchriftartForm;
+class TSeitenverhaeltnisForm;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
@@ -140,6 +144,17 @@ public:
     TNameEingabeForm *NameEingabeForm() const { return m_nameForm; }
     // The document entries of "&Themenauswahl" and the dialog "Themenliste".
     TBibliotheksmenue *Bibliotheksmenue() const { return m_bibliotheksmenue; }
+    // Document properties, passwords, page ratio, font and margins (TForm1Dokument.cpp).
+    void Dokumenteigenschaften1Click();
+    void PasswortSpeichernUnter1Click();
+    void Seitenverhaeltnis1Click();
+    void DokumentSchriftart1Click();
+    // "Ränder" for the content editors: true when confirmed (the margins are then set).
+    bool RaenderEinstellen();
+    TDokEigenschaftenForm *EigenschaftenForm() const { return m_eigenschaftenForm; }
+    TSeitenverhaeltnisForm *SeitenverhaeltnisForm() const { return m_seitenForm; }
+    TSchriftartForm *SchriftartForm() const { return m_schriftForm; }
+    TRaenderForm *RaenderForm() const { return m_raenderForm; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -161,6 +176,9 @@ private:
     void BibliotheksmenueBauen();
     void BibliotheksmenueMeldungen(Meldungen *m);
     void BibliotheksmenueDateidialoge(Dateidialoge *d);
+    void DokumentdialogeBauen();
+    Passwortabfrage &dokPasswortabfrage();
+    Passwortabfrage &bilderPasswortabfrage();
     void panelsBauen();
     void werkzeugleisteAnordnen();
     void lernbildZeigen();
@@ -212,6 +230,11 @@ private:
     std::unique_ptr<TUebEinstDialoge> m_uebEinstDialoge;
     TNameEingabeForm *m_nameForm = nullptr;
     TBibliotheksmenue *m_bibliotheksmenue = nullptr;
+    TDokEigenschaftenForm *m_eigenschaftenForm = nullptr;
+    TSeitenverhaeltnisForm *m_seitenForm = nullptr;
+    TSchriftartForm *m_schriftForm = nullptr;
+    TRaenderForm *m_raenderForm = nullptr;
+    TPasswortForm *m_bilderPasswortForm = nullptr; // the second instance: the image password
     XdgEMailProgramm m_email;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;

@@ -22,6 +22,7 @@ void TForm1::BibliotheksmenueBauen()
     connect(m_vorherigesKnopf, &QToolButton::clicked, this, [this] { m_sitzung.VorherigesDokument(); });
     connect(m_naechstesKnopf, &QToolButton::clicked, this, [this] { m_sitzung.NaechstesDokument(); });
     m_bibliotheksmenue->Aktualisieren();
+    DokumentdialogeBauen();
 }
 
 void TForm1::BibliotheksmenueMeldungen(Meldungen *m)

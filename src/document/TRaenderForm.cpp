@@ -22,7 +22,7 @@ constexpr int kFeldLaenge = 5; // characters per field
 
 } // namespace
 
-TRaenderForm::TRaenderForm(Meldungen &meldungen, QWidget *parent) : QDialog(parent), m_meldungen(meldungen)
+TRaenderForm::TRaenderForm(Meldungen &meldungen, QWidget *parent) : QDialog(parent), m_meldungen(&meldungen)
 {
     setWindowTitle(QStringLiteral("Ränder"));
     setObjectName(QStringLiteral("RaenderForm"));
@@ -92,7 +92,7 @@ bool TRaenderForm::OkClick()
     const double links = wert(feldLinks), oben = wert(feldOben), rechts = wert(feldRechts), unten = wert(feldUnten);
     const QString fehler = RaenderPruefen(links, oben, rechts, unten);
     if (!fehler.isEmpty()) {
-        m_meldungen.Fehler(fehler);
+        m_meldungen->Fehler(fehler);
         return false;
     }
     m_ergebnis = {links / 100, oben / 100, rechts / 100, unten / 100};

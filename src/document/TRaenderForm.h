@@ -21,6 +21,7 @@ public:
     enum Feldart { feldLinks = 0, feldOben = 1, feldRechts = 2, feldUnten = 3 }; // the order of EinrueckRand
 
     explicit TRaenderForm(Meldungen &meldungen, QWidget *parent = nullptr);
+    void MeldungenSetzen(Meldungen &m) { m_meldungen = &m; }
 
     // Shows the dialog for these margins (fractions, order left, top, right,
     // bottom); true when confirmed, and then rand holds the new values.
@@ -35,7 +36,7 @@ public:
 private:
     double wert(Feldart art) const;
 
-    Meldungen &m_meldungen;
+    Meldungen *m_meldungen;
     std::array<QLineEdit *, 4> m_felder{};
     std::array<double, 4> m_ergebnis{};
     QPushButton *m_ok = nullptr;
