@@ -1,7 +1,6 @@
 #include "document/Dokumenteigenschaften.h"
 
-#include "document/Bibliothek.h"
-
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -292,10 +291,14 @@ FuerAlleErgebnis LogoFuerAlleUebernehmen(const QString &ordner, const LogoFussze
                                          const std::function<void(int, int)> &fortschritt)
 {
     FuerAlleErgebnis e;
-    const std::vector<ThemenDataTyp> liste = BibliothekOrdnerLesen(ordner);
+    // every document file, also one the library would leave out as unreadable: it is named
+    const QFileInfoList liste = ordner.isEmpty() ? QFileInfoList()
+                                                 : QDir(ordner).entryInfoList({QStringLiteral("*.kal")},
+                                                                              QDir::Files | QDir::Hidden | QDir::System,
+                                                                              QDir::Name | QDir::IgnoreCase);
     const int anzahl = int(liste.size());
     for (int i = 0; i < anzahl; ++i) {
-        const QString &pfad = liste[size_t(i)].Datei;
+        const QString pfad = liste[i].filePath();
         if (fortschritt)
             fortschritt(i + 1, anzahl);
         StilleMeldungen meldungen;
