@@ -65,7 +65,9 @@ TDokEigenschaftenForm::TDokEigenschaftenForm(Meldungen &meldungen, Passwortabfra
     auto *titelZeile = new QHBoxLayout;
     titelZeile->addWidget(m_titel, 1);
     titelZeile->addWidget(typAnfuegen);
-    form->addRow(QStringLiteral("&Titel:"), titelZeile);
+    auto *titelLabel = new QLabel(QStringLiteral("&Titel:"), allgemein);
+    titelLabel->setBuddy(m_titel);
+    form->addRow(titelLabel, titelZeile);
     m_autor = new QLineEdit(allgemein);
     form->addRow(QStringLiteral("&Autor:"), m_autor);
     m_bemerkung = new QLineEdit(allgemein);
