@@ -191,8 +191,8 @@ public:
     // then the entry's file as current document.
     bool BibliotheksdokumentOeffnen(int index);
     // "Nächstes/Vorheriges Dokument der Liste" (learning view only).
-    void NaechstesDokument();
-    void VorherigesDokument();
+    void NaechstesDokument() { bibliothekSchritt(true); }
+    void VorherigesDokument() { bibliothekSchritt(false); }
     // The paging entries: one page forward or back.
     void BibliothekBlaettern(bool vor);
     // "Aktuellen Ordner neu einlesen": rebuild and report the count.
@@ -252,6 +252,7 @@ private:
     void ModusMelden();
     void BibliothekNeuAufbauen() override { BibliothekEinlesen(); }
     void bibliothekMelden();
+    void bibliothekSchritt(bool vor);
     // The options of the menu "Optionen", the grading scale and the
     // feedback texts and sounds as the settings say now.
     void UebungVorbereiten();

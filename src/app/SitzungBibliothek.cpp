@@ -54,22 +54,12 @@ bool Sitzung::BibliotheksdokumentOeffnen(int index)
     return ok;
 }
 
-void Sitzung::NaechstesDokument()
+void Sitzung::bibliothekSchritt(bool vor)
 {
     if (Modus() != modusLernansicht)
         return;
-    const int ziel = m_bibliothek.NaechstesZiel(m_dok.Bibliotheksindex);
-    if (ziel != m_dok.Bibliotheksindex)
-        BibliotheksdokumentOeffnen(ziel);
-    m_bibliothek.SeiteAnzeigen(m_dok.Bibliotheksindex);
-    bibliothekMelden();
-}
-
-void Sitzung::VorherigesDokument()
-{
-    if (Modus() != modusLernansicht)
-        return;
-    const int ziel = m_bibliothek.VorherigesZiel(m_dok.Bibliotheksindex);
+    const int ziel = vor ? m_bibliothek.NaechstesZiel(m_dok.Bibliotheksindex)
+                         : m_bibliothek.VorherigesZiel(m_dok.Bibliotheksindex);
     if (ziel != m_dok.Bibliotheksindex)
         BibliotheksdokumentOeffnen(ziel);
     m_bibliothek.SeiteAnzeigen(m_dok.Bibliotheksindex);

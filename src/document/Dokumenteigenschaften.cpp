@@ -12,46 +12,6 @@ namespace kalumo {
 
 // ---- passwords ----------------------------------------------------------
 
-QString DokPasswortErklaerung()
-{
-    return QStringLiteral("Dieses Dokument ist passwort-geschützt. Um Änderungen am Dokument vorzunehmen, wird das "
-                          "Passwort benötigt.");
-}
-
-QString BilderPasswortErklaerung()
-{
-    return QStringLiteral("Die im Dokument enthaltenen Bilder sind passwort-geschützt. Um diese Bilder zu exportieren, "
-                          "wird das Passwort benötigt.");
-}
-
-QString PasswortAltErklaerung()
-{
-    return QStringLiteral("Bitte authentifizieren Sie sich zunächst durch Eingabe des ALTEN Passworts.");
-}
-
-QString DokPasswortNeuErklaerung()
-{
-    return QStringLiteral("Bitte geben Sie das (neue) Passwort ein, mit dem das Dokument vor Änderungen geschützt werden "
-                          "soll. Feld frei lassen, um kein Passwort zu setzen.");
-}
-
-QString BilderPasswortNeuErklaerung()
-{
-    return QStringLiteral("Bitte geben Sie das (neue) Passwort ein, mit dem im Dokument eingebundene Bilder geschützt "
-                          "werden sollen.");
-}
-
-QString PasswortFalschText()
-{
-    return QStringLiteral("Das Passwort ist falsch.");
-}
-
-QString BilderPasswortGesetztText()
-{
-    return QStringLiteral("Das Passwort wurde erfolgreich gesetzt. Bitte speichern Sie das Dokument neu ab, um die "
-                          "Änderung wirksam werden zu lassen.");
-}
-
 QString PasswortSpeichernHinweis()
 {
     const QString q = QStringLiteral("\"");
@@ -80,7 +40,7 @@ bool PasswortPruefen(const QString &passwort, bool &ok, Passwortabfrage &abfrage
             return true;
         }
         ok = false;
-        meldungen.Fehler(PasswortFalschText());
+        meldungen.Fehler(QString::fromUtf8(kPasswortFalsch));
     }
 }
 
@@ -97,9 +57,9 @@ bool BilderPasswortPruefen(HeaderDataTyp &kopf, Passwortabfrage &abfrage, Meldun
 
 bool DokPasswortNeuSetzen(HeaderDataTyp &kopf, Passwortabfrage &abfrage, Meldungen &meldungen)
 {
-    if (!kopf.DokPasswort.isEmpty() && !DokPasswortPruefen(kopf, abfrage, meldungen, PasswortAltErklaerung()))
+    if (!kopf.DokPasswort.isEmpty() && !DokPasswortPruefen(kopf, abfrage, meldungen, QString::fromUtf8(kPasswortAltErklaerung)))
         return false;
-    const std::optional<QString> neu = abfrage.Fragen(QString::fromUtf8(kPasswortTitel), DokPasswortNeuErklaerung());
+    const std::optional<QString> neu = abfrage.Fragen(QString::fromUtf8(kPasswortTitel), QString::fromUtf8(kDokPasswortNeuErklaerung));
     if (!neu)
         return false;
     kopf.DokPasswort = *neu;
@@ -112,13 +72,13 @@ std::optional<QString> BilderPasswortNeu(HeaderDataTyp &kopf, const QString &arb
                                          Meldungen &meldungen)
 {
     if (!arbeitskopie.isEmpty()
-        && !PasswortPruefen(arbeitskopie, kopf.BilderPasswortOk, abfrage, meldungen, PasswortAltErklaerung()))
+        && !PasswortPruefen(arbeitskopie, kopf.BilderPasswortOk, abfrage, meldungen, QString::fromUtf8(kPasswortAltErklaerung)))
         return std::nullopt;
     const std::optional<QString> neu =
-        abfrage.Fragen(QString::fromUtf8(kPasswortTitel), BilderPasswortNeuErklaerung());
+        abfrage.Fragen(QString::fromUtf8(kPasswortTitel), QString::fromUtf8(kBilderPasswortNeuErklaerung));
     if (!neu)
         return std::nullopt;
-    meldungen.Information(BilderPasswortGesetztText());
+    meldungen.Information(QString::fromUtf8(kBilderPasswortGesetzt));
     return neu;
 }
 
@@ -265,17 +225,6 @@ LogoFusszeile LogoFusszeileAus(const EigenschaftenWerte &w)
 
 namespace {
 
-// Collects what reading and writing would show instead of showing it.
-class StilleMeldungen : public Meldungen
-{
-public:
-    void Information(const QString &) override {}
-    void Warnung(const QString &) override { ++Anzahl; }
-    void Fehler(const QString &) override { ++Anzahl; }
-    Antwort Frage(const QString &, FrageKnoepfe) override { return Antwort::Nein; }
-    int Anzahl = 0;
-};
-
 // Reads and writes a document as it is: its stored font is kept even when
 // this computer does not have it installed.
 class UnveraendertDienste : public EinfacheDokumentDienste
@@ -301,10 +250,10 @@ FuerAlleErgebnis LogoFuerAlleUebernehmen(const QString &ordner, const LogoFussze
         const QString pfad = liste[i].filePath();
         if (fortschritt)
             fortschritt(i + 1, anzahl);
-        StilleMeldungen meldungen;
+        SkriptMeldungen meldungen; // collected, not shown: the file is named instead
         UnveraendertDienste dienste(meldungen);
         Dokument dok;
-        if (!DokumentLesen(dok, dienste, pfad, false) || meldungen.Anzahl > 0) {
+        if (!DokumentLesen(dok, dienste, pfad, false) || !meldungen.Gezeigt().empty()) {
             e.Fehlgeschlagen << pfad;
             continue;
         }
@@ -318,7 +267,7 @@ FuerAlleErgebnis LogoFuerAlleUebernehmen(const QString &ordner, const LogoFussze
         dok.Kopf.Fusszeile = werte.Fusszeile;
         dok.Kopf.FusszeileAusricht = werte.FusszeileAusricht;
         // written through a temporary file beside it: a failed write keeps the old bytes
-        if (!DokumentSchreiben(dok, dienste, pfad, false) || meldungen.Anzahl > 0) {
+        if (!DokumentSchreiben(dok, dienste, pfad, false) || !meldungen.Gezeigt().empty()) {
             e.Fehlgeschlagen << pfad;
             continue;
         }

@@ -24,14 +24,25 @@ namespace kalumo {
 
 // ---- passwords ----------------------------------------------------------
 
-QString DokPasswortErklaerung();      // the document dialog's default line
-QString BilderPasswortErklaerung();   // the image dialog's default line
-QString PasswortAltErklaerung();      // "… Eingabe des ALTEN Passworts."
-QString DokPasswortNeuErklaerung();
-QString BilderPasswortNeuErklaerung();
-QString PasswortFalschText();          // "Das Passwort ist falsch."
-QString BilderPasswortGesetztText();
-QString PasswortSpeichernHinweis();    // before "Speichern unter..." of a protected document
+// The explanation lines of the two password dialogs and the messages.
+inline constexpr char kDokPasswortErklaerung[] =
+    "Dieses Dokument ist passwort-geschützt. Um Änderungen am Dokument vorzunehmen, wird das Passwort benötigt.";
+inline constexpr char kBilderPasswortErklaerung[] =
+    "Die im Dokument enthaltenen Bilder sind passwort-geschützt. Um diese Bilder zu exportieren, wird das Passwort "
+    "benötigt.";
+inline constexpr char kPasswortAltErklaerung[] =
+    "Bitte authentifizieren Sie sich zunächst durch Eingabe des ALTEN Passworts.";
+inline constexpr char kDokPasswortNeuErklaerung[] =
+    "Bitte geben Sie das (neue) Passwort ein, mit dem das Dokument vor Änderungen geschützt werden soll. Feld frei "
+    "lassen, um kein Passwort zu setzen.";
+inline constexpr char kBilderPasswortNeuErklaerung[] =
+    "Bitte geben Sie das (neue) Passwort ein, mit dem im Dokument eingebundene Bilder geschützt werden sollen.";
+inline constexpr char kPasswortFalsch[] = "Das Passwort ist falsch.";
+inline constexpr char kBilderPasswortGesetzt[] =
+    "Das Passwort wurde erfolgreich gesetzt. Bitte speichern Sie das Dokument neu ab, um die Änderung wirksam werden "
+    "zu lassen.";
+// The information before "Speichern unter..." of a protected document.
+QString PasswortSpeichernHinweis();
 
 // Check mode: true at once when the password is empty or was entered
 // correctly before (ok); otherwise asks until the entry matches (exact,
@@ -40,9 +51,9 @@ QString PasswortSpeichernHinweis();    // before "Speichern unter..." of a prote
 bool PasswortPruefen(const QString &passwort, bool &ok, Passwortabfrage &abfrage, Meldungen &meldungen,
                      const QString &erklaerung);
 bool DokPasswortPruefen(HeaderDataTyp &kopf, Passwortabfrage &abfrage, Meldungen &meldungen,
-                        const QString &erklaerung = DokPasswortErklaerung());
+                        const QString &erklaerung = QString::fromUtf8(kDokPasswortErklaerung));
 bool BilderPasswortPruefen(HeaderDataTyp &kopf, Passwortabfrage &abfrage, Meldungen &meldungen,
-                           const QString &erklaerung = BilderPasswortErklaerung());
+                           const QString &erklaerung = QString::fromUtf8(kBilderPasswortErklaerung));
 
 // "Passwortgeschützt speichern unter...": the old password first (when
 // there is one), then the new one in entry mode (empty removes it); true

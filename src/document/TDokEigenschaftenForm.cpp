@@ -1,5 +1,7 @@
 #include "document/TDokEigenschaftenForm.h"
 
+#include "platform/QtDialogknoepfe.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -181,16 +183,10 @@ TDokEigenschaftenForm::TDokEigenschaftenForm(Meldungen &meldungen, Passwortabfra
         if (SeitenverhaeltnisZeigen)
             SeitenverhaeltnisZeigen();
     });
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto *abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    QPushButton *ok = nullptr, *abbrechen = nullptr;
+    QHBoxLayout *unten = OkAbbrechenZeile(this, ok, abbrechen);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    auto *unten = new QHBoxLayout;
-    unten->addWidget(seitenverhaeltnis);
-    unten->addStretch();
-    unten->addWidget(ok);
-    unten->addWidget(abbrechen);
+    unten->insertWidget(0, seitenverhaeltnis);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_seiten);
     layout->addLayout(unten);

@@ -1,6 +1,7 @@
 #include "document/TRaenderForm.h"
 
 #include "document/Dokumenteigenschaften.h"
+#include "platform/QtDialogknoepfe.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -53,15 +54,9 @@ TRaenderForm::TRaenderForm(Meldungen &meldungen, QWidget *parent) : QDialog(pare
         QStringLiteral("Die Prozentangaben beziehen sich auf die Gesamtbreite bzw. Gesamthöhe des Dokuments."), this);
     hinweis->setWordWrap(true);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setDefault(true);
-    auto *abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    QPushButton *abbrechen = nullptr;
+    QHBoxLayout *knoepfe = OkAbbrechenZeile(this, m_ok, abbrechen);
     connect(m_ok, &QPushButton::clicked, this, [this] { OkClick(); });
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_ok);
-    knoepfe->addWidget(abbrechen);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(gruppe);

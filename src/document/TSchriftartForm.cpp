@@ -1,5 +1,7 @@
 #include "document/TSchriftartForm.h"
 
+#include "platform/QtDialogknoepfe.h"
+
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
@@ -48,15 +50,9 @@ TSchriftartForm::TSchriftartForm(QWidget *parent) : QDialog(parent)
     raster->addWidget(hinweis, 2, 0, 1, 2);
     connect(m_liste, &QComboBox::currentIndexChanged, this, [this] { vorschauZeigen(); });
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setDefault(true);
-    auto *abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    QPushButton *abbrechen = nullptr;
+    QHBoxLayout *knoepfe = OkAbbrechenZeile(this, m_ok, abbrechen);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_ok);
-    knoepfe->addWidget(abbrechen);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(gruppe);
     layout->addLayout(knoepfe);

@@ -1,5 +1,7 @@
 #include "document/TSeitenverhaeltnisForm.h"
 
+#include "platform/QtDialogknoepfe.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,15 +32,9 @@ TSeitenverhaeltnisForm::TSeitenverhaeltnisForm(QWidget *parent) : QDialog(parent
     m_seiten->addTab(seiteBauen(m_teile[seiteVorgabe], m_vollflaeche,
                                 QStringLiteral(" Bei &Zeichenblattfunktion \"Neues Blatt\" immer an Fenstergröße anpassen")),
                      QStringLiteral(" &Voreinstellung für neue Dokumente "));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto *abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    QPushButton *ok = nullptr, *abbrechen = nullptr;
+    QHBoxLayout *knoepfe = OkAbbrechenZeile(this, ok, abbrechen);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_seiten);
     layout->addLayout(knoepfe);

@@ -1,6 +1,7 @@
 #include "peripheral/TThemenlisteForm.h"
 
 #include "peripheral/Rtf.h"
+#include "platform/QtDrucker.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -41,14 +42,7 @@ TThemenlisteForm::TThemenlisteForm(QWidget *parent) : QDialog(parent), m_ordner(
 {
     setWindowTitle(QStringLiteral("Themenliste"));
     setObjectName(QStringLiteral("ThemenlisteForm"));
-    m_druckziel = [](QWidget *eltern, const QString &auftrag) -> std::unique_ptr<QPagedPaintDevice> {
-        auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        drucker->setDocName(auftrag);
-        QPrintDialog dialog(drucker.get(), eltern);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        return drucker;
-    };
+    m_druckziel = DruckzielWaehlen;
     m_kommentar = [](QWidget *eltern) -> std::optional<QString> {
         bool ok = false;
         const QString k = QInputDialog::getMultiLineText(eltern, QStringLiteral("Kommentar hinzufügen"),

@@ -17,17 +17,6 @@ using namespace kalumo;
 
 namespace {
 
-void ablegen(const QString &pfad, const QString &titel)
-{
-    Dokument dok;
-    NeuesDokument(dok);
-    dok.Kopf.titel = titel;
-    dok.Basisbild = test::Farbbild(40, 30, Qt::white);
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(test::Geschrieben(dok));
-}
-
 struct Anzeige : SitzungsAnzeige
 {
     int Bibliothek = 0;
@@ -51,7 +40,7 @@ struct Probe
         s.AnzeigeSetzen(&anzeige);
         s.Ansicht().Ansichtsgroesse = QSize(870, 609);
         for (int i = 0; i < anzahl; ++i)
-            ablegen(Datei(i), QStringLiteral("Thema %1").arg(i + 1));
+            EXPECT_TRUE(test::DokumentAblegen(Datei(i), QStringLiteral("Thema %1").arg(i + 1)));
         Startargumente a;
         a.Startordner = ordner.path() + "/";
         s.KommandozeileAusfuehren(a);
@@ -115,13 +104,13 @@ TEST(SitzungBibliothek, VerschwundeneDateiMeldetUndLeertDasDokument)
 TEST(SitzungBibliothek, NeuEinlesenUndOrdnerWaehlenMeldenDieAnzahl)
 {
     Probe p(2);
-    ablegen(p.Datei(2), "neu");
+    ASSERT_TRUE(test::DokumentAblegen(p.Datei(2), "neu"));
     p.s.OrdnerNeuEinlesen();
     ASSERT_EQ(p.meldungen.Texte().size(), 1);
     EXPECT_TRUE(p.meldungen.Texte()[0].startsWith("3 Themendokument(e) eingelesen.\r\n"));
 
     QTemporaryDir anderer;
-    ablegen(anderer.path() + "/x.kal", "x");
+    ASSERT_TRUE(test::DokumentAblegen(anderer.path() + "/x.kal", "x"));
     ASSERT_TRUE(p.s.BibliotheksdokumentOeffnen(0));
     p.dialoge.Antworten.push_back(anderer.path());
     EXPECT_TRUE(p.s.OrdnerWaehlen());
@@ -147,7 +136,7 @@ TEST(SitzungBibliothek, BlaetternUndSeiteDesAktuellenDokuments)
     EXPECT_EQ(p.s.Themen().Seitenanfang(), 10);
     // a document read from elsewhere is not from the list
     QTemporaryDir anderer;
-    ablegen(anderer.path() + "/y.kal", "y");
+    ASSERT_TRUE(test::DokumentAblegen(anderer.path() + "/y.kal", "y"));
     ASSERT_TRUE(p.s.DokumentOeffnen(anderer.path() + "/y.kal"));
     EXPECT_EQ(p.Index(), -1);
 }

@@ -51,18 +51,6 @@ void foto(QWidget &w, const QString &name)
         w.grab().save(QDir(ordner).filePath(name));
 }
 
-void ablegen(const QString &pfad, const QString &titel, const QString &passwort = {})
-{
-    Dokument dok;
-    NeuesDokument(dok);
-    dok.Kopf.titel = titel;
-    dok.Kopf.DokPasswort = passwort;
-    dok.Basisbild = test::Farbbild(400, 300, QColor(200, 220, 240));
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(test::Geschrieben(dok));
-}
-
 // The main window started on a folder of documents named t000.kal, t001.kal, …
 struct Fenster
 {
@@ -78,7 +66,7 @@ struct Fenster
     explicit Fenster(int anzahl)
     {
         for (int i = 0; i < anzahl; ++i)
-            ablegen(Datei(i), QStringLiteral("Thema Nummer %1").arg(i + 1));
+            EXPECT_TRUE(test::DokumentAblegen(Datei(i), QStringLiteral("Thema Nummer %1").arg(i + 1), {}, QSize(400, 300)));
         form.MeldungenSetzen(&meldungen);
         form.DateidialogeSetzen(&dialoge);
         form.DateioeffnerSetzen(&oeffner);
@@ -172,7 +160,7 @@ TEST(TForm1Bibliothek, ZwanzigDokumenteOhneUmbruchUndOhneBlaettern)
     EXPECT_EQ(f.form.AktuellesDokument().Kopf.Dateiname, f.Datei(0));
     EXPECT_EQ(f.form.TitelLabel()->text(), " (1) Thema Nummer 1");
     // "Aktuellen Ordner neu einlesen" reports the count
-    ablegen(f.d.filePath("neu.kal"), "neu");
+    ASSERT_TRUE(test::DokumentAblegen(f.d.filePath("neu.kal"), "neu"));
     f.Aktion("OrdnerNeuEinlesen1")->trigger();
     EXPECT_EQ(f.Eintraege().size(), 21u);
     ASSERT_FALSE(f.meldungen.Texte().isEmpty());
@@ -231,7 +219,7 @@ TEST(TForm1Bibliothek, ThemenlisteKopierenSpeichernDruckenKommentierenVersenden)
 TEST(TForm1Dokumentdialoge, EigenschaftenHinterDemDokumentpasswort)
 {
     Fenster f(2);
-    ablegen(f.Datei(1), "Geschützt", "Geheim");
+    ASSERT_TRUE(test::DokumentAblegen(f.Datei(1), "Geschützt", "Geheim"));
     f.Aktion("OrdnerNeuEinlesen1")->trigger();
     f.form.Programmzustand().BibliotheksdokumentOeffnen(0);
     TDokEigenschaftenForm *form = f.form.EigenschaftenForm();
@@ -279,7 +267,7 @@ TEST(TForm1Dokumentdialoge, EigenschaftenHinterDemDokumentpasswort)
         foto(echt, "passwort.png");
         echt.reject();
     });
-    echt.Fragen(QString::fromUtf8(kPasswortTitel), DokPasswortErklaerung());
+    echt.Fragen(QString::fromUtf8(kPasswortTitel), QString::fromUtf8(kDokPasswortErklaerung));
 }
 
 TEST(TForm1Dokumentdialoge, RaenderPruefenUndSpeichernErstWennBeidePaareStimmen)

@@ -14,17 +14,6 @@ using namespace kalumo;
 
 namespace {
 
-void dokumentAblegen(const QString &pfad, const QString &titel)
-{
-    Dokument dok;
-    NeuesDokument(dok);
-    dok.Kopf.titel = titel;
-    dok.Basisbild = test::Farbbild(4, 3, Qt::white);
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(test::Geschrieben(dok));
-}
-
 std::vector<ThemenDataTyp> liste(int anzahl)
 {
     std::vector<ThemenDataTyp> l;
@@ -41,11 +30,11 @@ TEST(Bibliothek, OrdnerLesenSortiertOhneRuecksichtAufGrossschreibungUndLaesstFre
 {
     QTemporaryDir ordner;
     const QDir d(ordner.path());
-    dokumentAblegen(d.filePath("b.kal"), "Bee");
-    dokumentAblegen(d.filePath("A.KAL"), "   ");
-    dokumentAblegen(d.filePath("c.Kal"), "Zeh");
-    dokumentAblegen(d.filePath(".versteckt.kal"), "versteckt");
-    dokumentAblegen(d.filePath("kein.txt"), "anderes");
+    ASSERT_TRUE(test::DokumentAblegen(d.filePath("b.kal"), "Bee"));
+    ASSERT_TRUE(test::DokumentAblegen(d.filePath("A.KAL"), "   "));
+    ASSERT_TRUE(test::DokumentAblegen(d.filePath("c.Kal"), "Zeh"));
+    ASSERT_TRUE(test::DokumentAblegen(d.filePath(".versteckt.kal"), "versteckt"));
+    ASSERT_TRUE(test::DokumentAblegen(d.filePath("kein.txt"), "anderes"));
     QFile fremd(d.filePath("fremd.kal"));
     ASSERT_TRUE(fremd.open(QIODevice::WriteOnly));
     fremd.write("kein Dokument");

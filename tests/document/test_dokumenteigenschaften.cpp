@@ -19,16 +19,8 @@ namespace {
 
 QString ablegen(const QDir &d, const QString &name, const QString &titel, const QString &passwort = {})
 {
-    Dokument dok;
-    NeuesDokument(dok);
-    dok.Kopf.titel = titel;
-    dok.Kopf.DokPasswort = passwort;
-    dok.Kopf.Fusszeile = QStringLiteral("alt");
-    dok.Basisbild = test::Farbbild(40, 30, Qt::white);
     const QString pfad = d.filePath(name);
-    QFile f(pfad);
-    f.open(QIODevice::WriteOnly);
-    f.write(test::Geschrieben(dok));
+    EXPECT_TRUE(test::DokumentAblegen(pfad, titel, passwort));
     return pfad;
 }
 
@@ -68,7 +60,7 @@ TEST(Dokumentpasswort, PruefenFragtNurWennNoetigUndBisZurRichtigenEingabe)
         EXPECT_EQ(abfrage.Anzahl, f.fragen);
         EXPECT_EQ(meldungen.Texte().count("Das Passwort ist falsch."), f.fehler);
         if (f.fragen > 0)
-            EXPECT_EQ(abfrage.LetzterText, DokPasswortErklaerung());
+            EXPECT_EQ(abfrage.LetzterText, QString::fromUtf8(kDokPasswortErklaerung));
         // once entered, no further question until another document is read
         if (f.ergebnis && f.fragen > 0) {
             EXPECT_TRUE(kopf.DokPasswortOk);
@@ -91,7 +83,7 @@ TEST(Dokumentpasswort, NeuSetzenVerlangtZuerstDasAlte)
     EXPECT_TRUE(DokPasswortNeuSetzen(kopf, abfrage, meldungen));
     EXPECT_EQ(kopf.DokPasswort, "neu");
     EXPECT_TRUE(kopf.DokPasswortOk);
-    EXPECT_EQ(abfrage.LetzterText, DokPasswortNeuErklaerung());
+    EXPECT_EQ(abfrage.LetzterText, QString::fromUtf8(kDokPasswortNeuErklaerung));
     EXPECT_TRUE(meldungen.Texte().last().startsWith("Bitte speichern Sie im nächsten Schritt"));
     // an empty entry removes the protection
     abfrage.Antworten = {QString()};
