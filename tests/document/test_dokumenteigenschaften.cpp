@@ -203,3 +203,24 @@ TEST(Dokumenteigenschaften, LogoFuerAlleUebernehmenLaesstFehlerhafteUnberuehrt)
     EXPECT_TRUE(text.contains("\"" + b + "\""));
     EXPECT_TRUE(FuerAlleFehlerText(FuerAlleErgebnis{}).isEmpty());
 }
+
+// "Passwortschutz ändern..." of the image password: the old one first, then
+// the new one for the working copy; an empty entry clears the protection.
+TEST(Dokumentpasswort, BilderpasswortAendern)
+{
+    HeaderDataTyp kopf;
+    kopf.BilderPasswort = "bild";
+    SkriptPasswortabfrage abfrage;
+    SkriptMeldungen meldungen;
+    abfrage.Antworten = {QString("bild"), QString()};
+    const std::optional<QString> neu = BilderPasswortNeu(kopf, kopf.BilderPasswort, abfrage, meldungen);
+    ASSERT_TRUE(neu.has_value());
+    EXPECT_TRUE(neu->isEmpty());
+    EXPECT_EQ(abfrage.LetzterText, QString::fromUtf8(kBilderPasswortNeuErklaerung));
+    EXPECT_EQ(meldungen.Texte().last(), QString::fromUtf8(kBilderPasswortGesetzt));
+    EXPECT_EQ(kopf.BilderPasswort, "bild"); // only the working copy changes
+    // without a password no question for the old one; cancelling changes nothing
+    abfrage.Antworten = {std::nullopt};
+    EXPECT_FALSE(BilderPasswortNeu(kopf, QString(), abfrage, meldungen).has_value());
+    EXPECT_EQ(abfrage.Anzahl, 3);
+}
