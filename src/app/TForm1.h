@@ -46,8 +46,10 @@ class TSchiebepuzzle;
 class TSPuzzleOptForm;
 class TNameEingabeForm;
 class TUebEinstDialoge;
+class TSerienteil;
 class TUebStatusPan;
 class TUebungPan;
+class TUebserieStatusPan;
 
 class TForm1 : public QMainWindow, private SitzungsAnzeige
 {
@@ -155,6 +157,11 @@ public:
     TSeitenverhaeltnisForm *SeitenverhaeltnisForm() const { return m_seitenForm; }
     TSchriftartForm *SchriftartForm() const { return m_schriftForm; }
     TRaenderForm *RaenderForm() const { return m_raenderForm; }
+    // The exercise series: its menu commands, status panel and end dialog.
+    TSerienteil *Serienteil() const { return m_serienteil; }
+    TUebserieStatusPan *SerieStatusPan() const { return m_serieStatusPan; }
+    // "Notens&kala...": refused during a run and when config.ini locks it.
+    void Notenskala1Click();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -259,7 +266,8 @@ private:
     QToolButton *m_vorherigesKnopf = nullptr;
     QToolButton *m_naechstesKnopf = nullptr;
     TUebStatusPan *m_uebStatusPan = nullptr;
-    QLabel *m_serieStatusPan = nullptr;
+    TUebserieStatusPan *m_serieStatusPan = nullptr;
+    TSerienteil *m_serienteil = nullptr;
     QLabel *m_puzzleStatusPan = nullptr;
     QWidget *m_lernKartPan = nullptr;
     TLernbild *m_lernKartPicImg = nullptr;
