@@ -1,6 +1,7 @@
 #include "app/Menuezustand.h"
 
 #include "app/Hauptmenue.h"
+#include "document/Bibliothek.h"
 #include "learnview/Lernansicht.h"
 #include "learnview/Werkzeuge.h"
 
@@ -15,7 +16,8 @@ bool Erlaubt(const QString &name, const MenueEingaben &e)
     const AenderbarTyp &ae = e.Einstellungen.Aenderbar;
     auto ist = [&name](const char *n) { return name == QLatin1String(n); };
     if (ist("Oeffnen1") || ist("Schliessen1") || ist("Themenauswahl1") || ist("Lernansicht1")
-        || ist("DokumentSchriftart1"))
+        || ist("DokumentSchriftart1") || ist("Dokumenteigenschaften1") || ist("Dokumenteigenschaften2")
+        || ist("PasswortSpeichernUnter1") || ist("Seitenverhaeltnis1"))
         return lernansicht;
     for (const Werkzeugeintrag &w : Werkzeugeintraege())
         if (ist(w.Name))
@@ -123,6 +125,14 @@ MenueZustand MenueZustandBerechnen(const MenueEingaben &e)
         e.StartDialogOffen || ((uebung || puzzle) && (e.UebArt == uebIndividual || e.UebArt == uebSerie));
     z.NetzGedrueckt = uebung && e.UebArt == uebNetzTeilnahme;
     z.LernansichtKnopfText = (uebung || puzzle) ? QStringLiteral("Übung abbrechen") : QStringLiteral("Lernansicht");
+
+    const BibliotheksBlaettern blaettern = BibliothekBlaetterzustand(e.BibliothekAnzahl, e.BibliothekSeitenanfang);
+    EintragZustand &vorherige = z.Eintraege[QStringLiteral("Vorherige60Dokumente1")];
+    vorherige.Text = blaettern.VorherigeText;
+    vorherige.Aktiv = vorherige.Aktiv && blaettern.VorherigeAktiv;
+    EintragZustand &naechste = z.Eintraege[QStringLiteral("Naechste60Dokumente1")];
+    naechste.Text = blaettern.NaechsteText;
+    naechste.Aktiv = naechste.Aktiv && blaettern.NaechsteAktiv;
 
     const bool offen = e.WerkzeugleisteOffen;
     const bool rechts = e.Werkzeugposition == 0;

@@ -40,6 +40,8 @@ struct MenueEingaben
     bool DokumentOffen = false;                         // else the start picture and its hint show
     bool StartHinweisVerborgen = false;                 // a click on the start page hid the hint
     bool StartDialogOffen = false;                      // the start dialog of a run is open
+    int BibliothekAnzahl = 0;                           // documents in the library list
+    int BibliothekSeitenanfang = 0;                     // first entry of the visible page
 };
 
 struct EintragZustand

@@ -117,6 +117,11 @@ void Serienanbindung::BibliotheksordnerSetzen(const QString &ordner)
     m_s.Dok().Bibliotheksordner = ordner;
 }
 
+void Serienanbindung::BibliothekNeuAufbauen()
+{
+    m_s.BibliothekEinlesen();
+}
+
 // ---- SerienUebungsDienste ----
 
 bool Serienanbindung::UebungAbbrechenErlaubt()

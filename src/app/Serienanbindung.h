@@ -71,6 +71,7 @@ public:
     void Sanduhr(bool an) override;
     QString Bibliotheksordner() const override;
     void BibliotheksordnerSetzen(const QString &ordner) override;
+    void BibliothekNeuAufbauen() override;
 
     // ---- SerienUebungsDienste ----
     bool UebungAbbrechenErlaubt() override;

@@ -61,6 +61,8 @@ MenueEingaben Sitzung::MenueEingabenErmitteln() const
     e.Werkzeugposition = m_einst.WerkzeugPos;
     e.DokumentOffen = m_dokumentOffen;
     e.StartHinweisVerborgen = m_startHinweisVerborgen;
+    e.BibliothekAnzahl = m_bibliothek.Anzahl();
+    e.BibliothekSeitenanfang = m_bibliothek.Seitenanfang();
     return e;
 }
 
@@ -335,6 +337,7 @@ void Sitzung::NachDemSchliessen(Dokument &)
     m_ansicht.NeuesDokumentAnzeigen();
     if (m_anzeige)
         m_anzeige->DokumentGeschlossen();
+    BibliothekEinlesen();
 }
 
 QString Sitzung::OeffnenDialog(const QString &startOrdner)
@@ -426,6 +429,7 @@ void Sitzung::KommandozeileAusfuehren(const Startargumente &a)
             m_startdokument = a.Startdokument;
     }
     m_dok.Bibliotheksordner = m_startordner;
+    BibliothekEinlesen();
 }
 
 bool Sitzung::VorschauSchreiben(const QString &datei, int hoehe)

@@ -26,7 +26,9 @@
 #include "app/Hauptfensterlogik.h"
 #include "app/Menuezustand.h"
 #include "app/settings/Einstellungen.h"
+#include "document/Bibliothek.h"
 #include "document/DokumentDateien.h"
+#include "document/Dokumenteigenschaften.h"
 #include "exercise/Rueckmeldungston.h"
 #include "exercise/Uebung.h"
 #include "exercise/Uebungstoene.h"
@@ -61,6 +63,8 @@ public:
     virtual void DokumentGeschlossen() {}
     // A run started or ended: menus, panels, the engine of the picture area.
     virtual void ModusGewechselt() {}
+    // The library list or its visible page changed: the menu "&Themenauswahl".
+    virtual void BibliothekGeaendert() {}
 };
 
 class Sitzung : private DokumentDienste
@@ -198,6 +202,38 @@ public:
     bool Schliessen();
     bool AenderungenSpeichernFragen();
 
+    // ---- library (SitzungBibliothek.cpp) ----
+    // The documents of the current folder as the menu "&Themenauswahl" lists
+    // them; the index of the current document is Dok().Bibliotheksindex.
+    const Bibliothek &Themen() const { return m_bibliothek; }
+    // Rebuilds the list from the folder of the current document's file, or
+    // from the current library folder when there is none.
+    void BibliothekEinlesen();
+    // A click on a document entry: the exercise guard and the save question,
+    // then the entry's file as current document.
+    bool BibliotheksdokumentOeffnen(int index);
+    // "Nächstes/Vorheriges Dokument der Liste" (learning view only).
+    void NaechstesDokument() { bibliothekSchritt(true); }
+    void VorherigesDokument() { bibliothekSchritt(false); }
+    // The paging entries: one page forward or back.
+    void BibliothekBlaettern(bool vor);
+    // "Aktuellen Ordner neu einlesen": rebuild and report the count.
+    void OrdnerNeuEinlesen();
+    // "Ordner wählen...": a folder chooser; the chosen folder becomes the
+    // library folder and the document is closed. True after a choice.
+    bool OrdnerWaehlen();
+    // "Startseite": the start document again, or the start folder and the start page.
+    bool Startseite();
+    // "Zuvor angezeigtes Dokument".
+    bool ZuvorAngezeigtesDokument();
+    // "Für alle Dokumente des aktuellen Ordners übernehmen": saves the current
+    // document, gives every document of the library folder the logo and
+    // footer (fortschritt(n, anzahl) before each), reads the current
+    // document again and reports the files left untouched by name.
+    bool LogoFuerAlleUebernehmen(const LogoFusszeile &werte, const std::function<void(int, int)> &fortschritt = {});
+    // The folder the library lists.
+    QString BibliothekOrdner() const;
+
     // ---- view ----
     // A full rebuild of the learning view in the current document font.
     void Neuaufbau();
@@ -236,6 +272,9 @@ private:
     QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void ModusMelden();
+    void BibliothekNeuAufbauen() override { BibliothekEinlesen(); }
+    void bibliothekMelden();
+    void bibliothekSchritt(bool vor);
     bool uebungStarten(bool dialogZeigen);
 
     // Messages and the clock of the exercise go wherever the session's go at
@@ -311,6 +350,7 @@ private:
     std::unique_ptr<Serienanbindung> m_serien;
     std::unique_ptr<Ansichtslauf> m_lauf;
     int m_uebArt = uebIndividual;
+    Bibliothek m_bibliothek;
     bool m_werkzeugleisteOffen = true;
     QString m_startordner;
     QString m_startdokument;

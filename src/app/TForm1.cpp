@@ -100,6 +100,7 @@ TForm1::TForm1(QWidget *parent)
     m_sitzung.EinstellungsdialogSetzen(m_uebEinstDialoge.get());
     m_sitzung.NamensabfrageSetzen(m_nameForm);
     m_sitzung.TonausgabeSetzen(&m_qtTon);
+    BibliotheksmenueBauen();
     qApp->installEventFilter(this);
 }
 
@@ -284,12 +285,10 @@ void TForm1::panelsBauen()
     m_vorherigesKnopf->setArrowType(Qt::LeftArrow);
     m_vorherigesKnopf->setAutoRaise(true);
     m_vorherigesKnopf->setToolTip(QStringLiteral("vorheriges Dokument öffnen"));
-    m_vorherigesKnopf->setEnabled(false); // the library comes later
     m_naechstesKnopf = new QToolButton(m_titelPan);
     m_naechstesKnopf->setArrowType(Qt::RightArrow);
     m_naechstesKnopf->setAutoRaise(true);
     m_naechstesKnopf->setToolTip(QStringLiteral("nächstes Dokument öffnen"));
-    m_naechstesKnopf->setEnabled(false);
     m_titelLabel = new QLabel(m_titelPan);
     m_titelLabel->setObjectName(QStringLiteral("TitelLabel"));
     m_titelLabel->setToolTip(QStringLiteral("Titel verbergen"));
@@ -785,6 +784,7 @@ void TForm1::MeldungenSetzen(Meldungen *m)
     m_infoForm->MeldungenSetzen(m);
     m_werkzeugleiste->MeldungenSetzen(m);
     m_puzzle->MeldungenSetzen(m);
+    BibliotheksmenueMeldungen(m);
 }
 
 void TForm1::DateidialogeSetzen(Dateidialoge *d)
@@ -793,6 +793,7 @@ void TForm1::DateidialogeSetzen(Dateidialoge *d)
     m_sitzung.DateidialogeSetzen(d);
     m_infoForm->DateidialogeSetzen(d);
     m_werkzeugleiste->DateidialogeSetzen(d);
+    BibliotheksmenueDateidialoge(d);
 }
 
 void TForm1::ShowInfoText(int index)

@@ -10,6 +10,7 @@
 #include "peripheral/Ansichtdruck.h"
 #include "platform/QtDrucker.h"
 #include "platform/Dateioeffner.h"
+#include "platform/EMail.h"
 #include "platform/QtDateidialoge.h"
 #include "platform/QtMeldungen.h"
 #include "platform/QtTonausgabe.h"
@@ -34,6 +35,11 @@ class TArbeitsblattForm;
 class TBestListForm;
 class TMasterProtForm;
 class TNetzUebungTnStartForm;
+class TBibliotheksmenue;
+class TDokEigenschaftenForm;
+class TRaenderForm;
+class TSchriftartForm;
+class TSeitenverhaeltnisForm;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
@@ -152,6 +158,19 @@ public:
     TMasterProtForm *Kontrollanzeige();
     TNetzUebungTnStartForm *BeitrittForm();
     TBestListForm *NetzBestListForm() const { return m_netzBestListForm; }
+    // The document entries of "&Themenauswahl" and the dialog "Themenliste".
+    TBibliotheksmenue *Bibliotheksmenue() const { return m_bibliotheksmenue; }
+    // Document properties, passwords, page ratio, font and margins (TForm1Dokument.cpp).
+    void Dokumenteigenschaften1Click();
+    void PasswortSpeichernUnter1Click();
+    void Seitenverhaeltnis1Click();
+    void DokumentSchriftart1Click();
+    // "Ränder" for the content editors: true when confirmed (the margins are then set).
+    bool RaenderEinstellen();
+    TDokEigenschaftenForm *EigenschaftenForm() const { return m_eigenschaftenForm; }
+    TSeitenverhaeltnisForm *SeitenverhaeltnisForm() const { return m_seitenForm; }
+    TSchriftartForm *SchriftartForm() const { return m_schriftForm; }
+    TRaenderForm *RaenderForm() const { return m_raenderForm; }
     // The exercise series: its menu commands, status panel and end dialog.
     TSerienteil *Serienteil() const { return m_serienteil; }
     TUebserieStatusPan *SerieStatusPan() const { return m_serieStatusPan; }
@@ -171,8 +190,16 @@ private:
     void DokumentGelesen(bool alsAktuell) override;
     void DokumentGeschlossen() override;
     void ModusGewechselt() override;
+    void BibliothekGeaendert() override;
 
     void menuesBauen();
+    // the library menu and its dialog (TForm1Bibliothek.cpp)
+    void BibliotheksmenueBauen();
+    void BibliotheksmenueMeldungen(Meldungen *m);
+    void BibliotheksmenueDateidialoge(Dateidialoge *d);
+    void DokumentdialogeBauen();
+    Passwortabfrage &dokPasswortabfrage();
+    Passwortabfrage &bilderPasswortabfrage();
     void panelsBauen();
     void werkzeugleisteAnordnen();
     void lernbildZeigen();
@@ -227,6 +254,13 @@ private:
     TMasterProtForm *m_kontrollanzeige = nullptr;
     TNetzUebungTnStartForm *m_beitrittForm = nullptr;
     TBestListForm *m_netzBestListForm = nullptr;
+    TBibliotheksmenue *m_bibliotheksmenue = nullptr;
+    TDokEigenschaftenForm *m_eigenschaftenForm = nullptr;
+    TSeitenverhaeltnisForm *m_seitenForm = nullptr;
+    TSchriftartForm *m_schriftForm = nullptr;
+    TRaenderForm *m_raenderForm = nullptr;
+    TPasswortForm *m_bilderPasswortForm = nullptr; // the second instance: the image password
+    XdgEMailProgramm m_email;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;
 

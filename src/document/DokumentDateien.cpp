@@ -257,6 +257,8 @@ void DokumentLeeren(Dokument &dok, DokumentDienste &d)
     dok.Basisbild = d.Startbild();
     ObjekteLeeren(dok);
     NeuesDokument(dok);
+    // the start page takes the page ratio of new documents
+    SeiteAnwenden(dok, false);
     dok.Kopf.Geaendert = false;
     d.NachDemSchliessen(dok);
 }

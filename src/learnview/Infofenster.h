@@ -2,6 +2,8 @@
 // The window of an info point: the password check, the text raster that
 // grows with its text, and where the window goes.
 
+#include "platform/Passwortabfrage.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -13,7 +15,6 @@ namespace kalumo {
 class Meldungen;
 class Passwortabfrage;
 
-inline constexpr char kPasswortTitel[] = "Bitte Passwort eingeben";
 inline constexpr char kPasswortText[] =
     "Diese Verknüpfung ist passwort-geschützt. Um den Inhalt anzusehen, wird das Passwort benötigt.";
 

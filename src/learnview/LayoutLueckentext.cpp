@@ -206,6 +206,12 @@ void TextLayoutsNeuAufbauen(Dokument &dok, const QString &schriftart, QSize ansi
     TextLayoutsNeuAufbauen(lv);
 }
 
+void LernansichtNeuaufbau::LayoutsNeuAufbauen(Dokument &)
+{
+    m_ansicht.RebuildView(); // the page at its new size
+    TextLayoutsNeuAufbauen(m_ansicht);
+}
+
 bool TextLayoutsFehlen(const Dokument &dok)
 {
     const Seitenlayout &seite = SeitenlayoutVon(dok.Kopf);

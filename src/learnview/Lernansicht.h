@@ -241,11 +241,15 @@ QImage LernansichtRendern(Dokument &dok, QSize ansicht, int zoomstufe, bool aufd
                           const QString &schriftart = QStringLiteral("Arial"),
                           int nummerierung = numFragezeichen);
 
-// Reruns the layouts and redraws through a Lernansicht when the model asks for it.
+// Reruns the layouts and redraws through a Lernansicht when the model asks
+// for it: after a change of the page geometry the page is built anew and
+// the layouts of the text-centred types run in their rebuilding mode, so
+// that generated objects (crossword letters, cards) follow the new page.
 class LernansichtNeuaufbau : public DokumentNeuaufbau
 {
 public:
     explicit LernansichtNeuaufbau(Lernansicht &ansicht) : m_ansicht(ansicht) {}
+    void LayoutsNeuAufbauen(Dokument &) override; // TextLayouts
     void Neuzeichnen(Dokument &) override { m_ansicht.RebuildView(); }
 
 private:

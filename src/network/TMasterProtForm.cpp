@@ -2,6 +2,7 @@
 
 #include "document/DokumentDateien.h"
 #include "peripheral/Rtf.h"
+#include "platform/QtDrucker.h"
 #include "peripheral/Tabellendruck.h"
 #include "platform/Windows1252.h"
 
@@ -36,14 +37,7 @@ TMasterProtForm::TMasterProtForm(NetzLehrer &lehrer, Meldungen &meldungen, Datei
 {
     setObjectName(QStringLiteral("MasterProtForm"));
     setModal(false);
-    m_druckziel = [](QWidget *eltern, const QString &auftrag) -> std::unique_ptr<QPagedPaintDevice> {
-        auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        drucker->setDocName(auftrag);
-        QPrintDialog dialog(drucker.get(), eltern);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        return drucker;
-    };
+    m_druckziel = DruckzielWaehlen;
     m_kommentar = [](QWidget *eltern) -> std::optional<QString> {
         bool ok = false;
         const QString text = QInputDialog::getMultiLineText(eltern, KontrollKommentarTitel(), QString(), QString(), &ok);

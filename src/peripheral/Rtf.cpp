@@ -2,6 +2,9 @@
 
 #include "platform/Windows1252.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -449,6 +452,17 @@ std::optional<QString> ProtokollAusRtf(const QByteArray &rtf)
         }
     }
     return text;
+}
+
+QString EMailProtokollPfad(const QString &ordner, const QDateTime &zeit)
+{
+    const QDir dir(ordner);
+    const QString stamm = QStringLiteral("email-kalprotokoll-") + zeit.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1;; ++n) {
+        const QString pfad = dir.filePath(stamm + QStringLiteral("-%1.rtf").arg(n));
+        if (!QFileInfo::exists(pfad))
+            return pfad;
+    }
 }
 
 } // namespace kalumo

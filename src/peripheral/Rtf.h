@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class QDateTime;
 class QTextDocument;
 
 namespace kalumo {
@@ -47,6 +48,12 @@ double ProtokollTabstoppPixel(double dpi = 96.0);
 // the lines are appended, as a comment is).
 void ProtokollInTextdokument(QTextDocument &dokument, const QString &protokoll, bool leeren,
                              const QString &schrift = QStringLiteral("Arial"), double dpi = 96.0);
+
+// The file a protocol is saved to before it is sent by e-mail:
+// "email-kalprotokoll-YYYYMMDD-hhmmss-N.rtf" in the folder, N the first
+// counter (from 1) whose file does not exist yet.
+QString EMailProtokollPfad(const QString &ordner, const QDateTime &zeit);
+inline constexpr char kEMailProtokollBetreff[] = "Kalumo-Übungsprotokoll";
 
 // --- reading ---------------------------------------------------------------
 

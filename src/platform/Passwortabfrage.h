@@ -8,6 +8,9 @@
 
 namespace kalumo {
 
+// The caption of every password dialog.
+inline constexpr char kPasswortTitel[] = "Bitte Passwort eingeben";
+
 class Passwortabfrage
 {
 public:

@@ -1,6 +1,7 @@
 #include "platform/QtDrucker.h"
 
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -67,6 +68,16 @@ bool QtDrucker::Drucken(const Druckauftrag &auftrag, const Zeichnen &zeichnen, Q
     if (!ok)
         fehler = QStringLiteral("Der Druckauftrag ist fehlgeschlagen.");
     return ok;
+}
+
+std::unique_ptr<QPagedPaintDevice> DruckzielWaehlen(QWidget *eltern, const QString &auftrag)
+{
+    auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    drucker->setDocName(auftrag);
+    QPrintDialog dialog(drucker.get(), eltern);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return drucker;
 }
 
 } // namespace kalumo

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -26,5 +27,10 @@ private:
     QWidget *m_eltern;
     std::unique_ptr<QPrinter> m_drucker;
 };
+
+// The print dialog for one job named auftrag; the chosen printer, or
+// nullptr when the user cancelled. The dialogs that print rich text take it
+// as their print target.
+std::unique_ptr<QPagedPaintDevice> DruckzielWaehlen(QWidget *eltern, const QString &auftrag);
 
 } // namespace kalumo

@@ -185,6 +185,8 @@ TEST(Menuezustand, JederEintragAusDerTabelle)
 {
     MenueEingaben alles;
     alles.AGBAdresse = true;
+    alles.BibliothekAnzahl = 130; // a middle page: both paging entries work
+    alles.BibliothekSeitenanfang = 60;
     const MenueZustand z = MenueZustandBerechnen(alles);
     std::function<void(const std::vector<MenuePunkt> &)> pruefen = [&](const std::vector<MenuePunkt> &l) {
         for (const MenuePunkt &p : l) {
@@ -200,7 +202,9 @@ TEST(Menuezustand, JederEintragAusDerTabelle)
             if (p.Name != "AGBAnzeigen1") {
                 EXPECT_EQ(e.Sichtbar, p.Sichtbar);
             }
-            if (p.Name != "WerkzeugleisteKlappen1") {
+            if (p.Name == "Naechste60Dokumente1") {
+                EXPECT_EQ(e.Text, p.Text + " (von 130)");
+            } else if (p.Name != "WerkzeugleisteKlappen1") {
                 EXPECT_EQ(e.Text, p.Text);
             }
             pruefen(p.Unterpunkte);
@@ -389,4 +393,25 @@ TEST(Mauszeiger, JederZeigerIstSichtbar)
     const QColor mitte = kreuz.Bild.pixelColor(kreuz.Hotspot + QPoint(1, 0));
     EXPECT_GT(mitte.red(), 150);
     EXPECT_LT(mitte.green(), 60);
+}
+
+// The paging entries of "&Themenauswahl" follow the library's page.
+TEST(Menuezustand, BlaetterEintraegeDerThemenauswahl)
+{
+    struct Fall
+    {
+        int anzahl, anfang;
+        bool vorherige, naechste;
+    };
+    for (const Fall &f : {Fall{20, 0, false, false}, Fall{130, 0, false, true}, Fall{130, 70, true, false}}) {
+        MenueEingaben e;
+        e.BibliothekAnzahl = f.anzahl;
+        e.BibliothekSeitenanfang = f.anfang;
+        const MenueZustand z = MenueZustandBerechnen(e);
+        EXPECT_EQ(z.Eintrag("Vorherige60Dokumente1").Aktiv, f.vorherige);
+        EXPECT_EQ(z.Eintrag("Naechste60Dokumente1").Aktiv, f.naechste);
+        EXPECT_EQ(z.Eintrag("Naechste60Dokumente1").Text, QStringLiteral("Nächste 60 Dokumente anzeigen (von %1)").arg(f.anzahl));
+        e.Ansichtsmodus = modusUebung; // the menu belongs to the learning view
+        EXPECT_FALSE(MenueZustandBerechnen(e).Eintrag("Themenauswahl1").Aktiv);
+    }
 }

@@ -106,7 +106,8 @@ TEST(TForm1, OeffnenZeigtDasDokumentUndSeinenNamen)
     EXPECT_EQ(QDir(f.dialoge.LetzterOrdner), QDir(QStringLiteral(KALUMO_BEISPIELE_ORDNER)));
     EXPECT_TRUE(f.meldungen.Texte().isEmpty());
     EXPECT_EQ(f.form.windowTitle(), "Kalumo - Blütenpflanze.kal");
-    EXPECT_EQ(f.form.TitelLabel()->text(), " Aufbau einer Blütenpflanze");
+    // the first document of its folder's library
+    EXPECT_EQ(f.form.TitelLabel()->text(), " (1) Aufbau einer Blütenpflanze");
     EXPECT_FALSE(f.form.StartInfoPan()->isVisible());
     EXPECT_EQ(f.form.AktuellesDokument().Objekte.size(), 7u);
     // the learning view shows the covered query fields
@@ -261,10 +262,10 @@ TEST(TForm1, TitelLabelZeigtAufKlickEinFragezeichen)
 {
     Fenster f({beispiel("Blütenpflanze.kal")});
     QTest::mouseClick(f.form.TitelLabel(), Qt::LeftButton);
-    EXPECT_EQ(f.form.TitelLabel()->text(), " ?");
+    EXPECT_EQ(f.form.TitelLabel()->text(), " (1) ?");
     EXPECT_EQ(f.form.TitelLabel()->toolTip(), "Titel anzeigen");
     QTest::mouseClick(f.form.TitelLabel(), Qt::LeftButton);
-    EXPECT_EQ(f.form.TitelLabel()->text(), " Aufbau einer Blütenpflanze");
+    EXPECT_EQ(f.form.TitelLabel()->text(), " (1) Aufbau einer Blütenpflanze");
 }
 
 TEST(TForm1, InfopunktOeffnetDasInformationsfensterNachDemPasswort)

@@ -119,3 +119,57 @@ TEST(Seitenlayouts, DieAnsichtFolgtDerZeileDesAktuellenTyps)
     ASSERT_EQ(dok.Objekte.size(), 1u);
     EXPECT_EQ(dok.Objekte[0].Typ, objAbfrageLuecke);
 }
+
+// A change of the page ratio (the page-ratio dialog applies it) reruns the
+// layouts: crossword letters and cluster and cross-matching cards stand
+// where a fresh layout of the new page puts them, not where they stood on
+// the old page.
+TEST(Seitenlayouts, SeitenverhaeltnisLaesstGenerierteObjekteFolgen)
+{
+    for (const char *name : {"Kreuzworträtsel.kal", "Cluster Tiere.kal", "Kreuzzuordnung Länder.kal"}) {
+        SCOPED_TRACE(name);
+        StderrMeldungen meldungen;
+        EinfacheDokumentDienste dienste(meldungen);
+        Dokument dok;
+        ASSERT_TRUE(DokumentLesen(dok, dienste, QStringLiteral(KALUMO_BEISPIELE_ORDNER "/") + QString::fromUtf8(name), true));
+        const QSize groesse(870, 609);
+        Lernansicht lv(dok, QStringLiteral("Arial"));
+        lv.Ansichtsgroesse = groesse;
+        lv.RebuildView();
+        TextLayoutsNeuAufbauen(lv);
+        auto generiert = [](const Dokument &d) {
+            std::vector<QPointF> orte;
+            for (const ObjDataTyp &o : d.Objekte)
+                if (o.Generiert)
+                    orte.emplace_back(o.Kx, o.Ky);
+            return orte;
+        };
+        const std::vector<QPointF> vorher = generiert(dok);
+        ASSERT_FALSE(vorher.empty());
+
+        dok.Kopf.SeitenverhaeltnisArt = 1;
+        dok.Kopf.SeitRatioBreite = 10;
+        dok.Kopf.SeitRatioHoehe = 12;
+        LernansichtNeuaufbau neuaufbau(lv);
+        SeiteAnwenden(dok, true, &neuaufbau);
+        EXPECT_TRUE(dok.Kopf.Geaendert);
+
+        Dokument frisch = dok;
+        Lernansicht lf(frisch, QStringLiteral("Arial"));
+        lf.Ansichtsgroesse = groesse;
+        lf.RebuildView();
+        TextLayoutsNeuAufbauen(lf);
+        const std::vector<QPointF> nachher = generiert(dok), erwartet = generiert(frisch);
+        ASSERT_EQ(nachher.size(), erwartet.size());
+        bool bewegt = false;
+        for (size_t i = 0; i < nachher.size(); ++i) {
+            EXPECT_NEAR(nachher[i].x(), erwartet[i].x(), 1e-3);
+            EXPECT_NEAR(nachher[i].y(), erwartet[i].y(), 1e-3);
+            if (i < vorher.size())
+                bewegt = bewegt || std::abs(nachher[i].y() - vorher[i].y()) > 1e-3;
+        }
+        // the crossword's squares keep their shape, so its letters move on a taller page
+        if (QString::fromUtf8(name).startsWith("Kreuzwort"))
+            EXPECT_TRUE(bewegt);
+    }
+}

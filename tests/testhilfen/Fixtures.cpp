@@ -4,6 +4,7 @@
 #include "document/PngBild.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -74,6 +75,17 @@ QByteArray Geschrieben(Dokument &dok)
     puffer.open(QIODevice::WriteOnly);
     DokumentStromSchreiben(puffer, dok);
     return puffer.data();
+}
+
+bool DokumentAblegen(const QString &pfad, const QString &titel, const QString &dokPasswort, QSize bild)
+{
+    Dokument dok;
+    NeuesDokument(dok);
+    dok.Kopf.titel = titel;
+    dok.Kopf.DokPasswort = dokPasswort;
+    dok.Basisbild = Farbbild(bild.width(), bild.height(), QColor(200, 220, 240));
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(Geschrieben(dok)) > 0;
 }
 
 } // namespace kalumo::test

@@ -40,5 +40,11 @@ QByteArray MinimaleDatei(const char *kennung = "KAL-2.24", int objekte = 0);
 // The bytes a document becomes when written by the writer.
 QByteArray Geschrieben(Dokument &dok);
 
+// Writes a small document with this title (and document password) to
+// pfad: a light blue base image of the given size. False when the file
+// cannot be written.
+bool DokumentAblegen(const QString &pfad, const QString &titel, const QString &dokPasswort = {},
+                     QSize bild = QSize(40, 30));
+
 
 } // namespace kalumo::test

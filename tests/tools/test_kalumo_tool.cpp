@@ -256,6 +256,23 @@ TEST(KalumoTool, InfoZeigtNurDenKopf)
     EXPECT_FALSE(o.contains("LueckenTabelle"));
 }
 
+TEST(KalumoTool, LibraryListetDieBeispieleWieDasThemenmenue)
+{
+    const Lauf l = werkzeug({"library", QStringLiteral(KALUMO_BEISPIELE)});
+    ASSERT_EQ(l.code, 0);
+    const QJsonObject o = json(l.aus);
+    const QJsonArray eintraege = o["entries"].toArray();
+    EXPECT_EQ(o["count"].toInt(), eintraege.size());
+    EXPECT_EQ(o["column_break"].toInt(), -1);
+    ASSERT_GE(eintraege.size(), 10);
+    EXPECT_EQ(eintraege[0].toObject()["caption"].toString(), "&1:  Aufbau einer Blütenpflanze");
+    EXPECT_TRUE(eintraege[9].toObject()["caption"].toString().startsWith("10:  "));
+    const Lauf fehlt = werkzeug({"library", QStringLiteral(KALUMO_BEISPIELE) + "/gibt-es-nicht"});
+    EXPECT_EQ(fehlt.code, 1);
+    EXPECT_TRUE(fehlt.fehler.contains("existiert nicht."));
+    EXPECT_EQ(werkzeug({"library"}).code, 2);
+}
+
 TEST(KalumoTool, AbgelehnteDateienUndFalscherAufruf)
 {
     QTemporaryDir ordner;
