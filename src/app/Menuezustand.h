@@ -40,6 +40,7 @@ struct MenueEingaben
     bool DokumentOffen = false;                         // else the start picture and its hint show
     bool StartHinweisVerborgen = false;                 // a click on the start page hid the hint
     bool StartDialogOffen = false;                      // the start dialog of a run is open
+    bool ProtokollVorhanden = false;                    // a run has finished and left its protocol
 };
 
 struct EintragZustand

@@ -22,6 +22,7 @@ Sitzung::Sitzung(const QString &programmOrdner)
 {
     m_uebung.Dienste.Oberflaeche = &m_laufOberflaeche;
     m_uebung.Dienste.Ton = nullptr; // no sound output until the window gives one
+    m_uebung.Dienste.BeimErgebnis = [this](const Uebung &) { UebungsergebnisDa(); };
     m_meldungen = m_ersatzMeldungen.get();
     m_ansicht.Haken = &StandardTextLayouts();
     m_ansicht.NummerierungsModus = numGeordnet;
@@ -56,6 +57,7 @@ MenueEingaben Sitzung::MenueEingabenErmitteln() const
     e.Werkzeugposition = m_einst.WerkzeugPos;
     e.DokumentOffen = m_dokumentOffen;
     e.StartHinweisVerborgen = m_startHinweisVerborgen;
+    e.ProtokollVorhanden = m_uebungsende.LetztesProtokoll().Vorhanden();
     return e;
 }
 
@@ -146,6 +148,14 @@ void Sitzung::UebungVorbereiten()
     // the teacher's mark of a network exercise refuses an own run
     if (!m_uebung.Laeuft())
         m_uebung.Daten().UebArt = m_uebArt;
+}
+
+void Sitzung::UebungsergebnisDa()
+{
+    // a partial exercise of a series goes on in the series runner
+    if (m_uebung.Daten().UebArt == uebSerie)
+        return;
+    m_uebungsende.Verarbeiten(m_uebung, m_einst, Millisekunden() - m_uebung.Daten().StartTick, *m_meldungen);
 }
 
 bool Sitzung::uebungStarten(bool dialogZeigen)

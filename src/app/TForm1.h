@@ -10,6 +10,7 @@
 #include "peripheral/Ansichtdruck.h"
 #include "platform/QtDrucker.h"
 #include "platform/Dateioeffner.h"
+#include "platform/EMail.h"
 #include "platform/QtDateidialoge.h"
 #include "platform/QtMeldungen.h"
 #include "platform/QtTonausgabe.h"
@@ -40,6 +41,8 @@ class TSchiebepuzzle;
 class TSPuzzleOptForm;
 class TNameEingabeForm;
 class TUebEinstDialoge;
+class TUebFertigForm;
+class TUebProtokollForm;
 class TUebStatusPan;
 class TUebungPan;
 
@@ -136,6 +139,14 @@ public:
     TUebStatusPan *UebStatusPan() const { return m_uebStatusPan; }
     TUebEinstDialoge *UebEinstDialoge() const { return m_uebEinstDialoge.get(); }
     TNameEingabeForm *NameEingabeForm() const { return m_nameForm; }
+    // The end of a run (TForm1Uebungsende.cpp): the result window, the
+    // protocol window ("&Protokoll der letzten Übung..."), the feedback dialog.
+    TUebFertigForm *UebFertigForm() const { return m_uebFertigForm; }
+    TUebProtokollForm *UebProtokollForm();
+    void ProtokollLetzteUebung1Click();
+    void Uebungsrueckmeldung1Click();
+    // The mail program of "Per E-Mail versenden"; tests install a scripted one.
+    void EMailProgrammSetzen(EMailProgramm *e);
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -163,6 +174,10 @@ private:
     void uhrTick();
     // The exercise went back to the learning view: the window leaves its run.
     void uebungsendePruefen();
+    // The result window and the menu entries of the end of a run.
+    void uebungsendeEinrichten();
+    void uebungsprotokollZeigen(bool modal);
+    void ergebnisBestenlisteZeigen();
 
     // What the exercise asks of the main window beyond its panel.
     class Fensteroberflaeche : public UebungsOberflaeche
@@ -202,6 +217,10 @@ private:
     Fensteroberflaeche m_fensterOberflaeche{*this};
     std::unique_ptr<TUebEinstDialoge> m_uebEinstDialoge;
     TNameEingabeForm *m_nameForm = nullptr;
+    TUebFertigForm *m_uebFertigForm = nullptr;
+    TUebProtokollForm *m_uebProtokollForm = nullptr;   // made when first shown
+    XdgEMailProgramm m_xdgEMail;
+    EMailProgramm *m_email = &m_xdgEMail;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;
 
