@@ -9,13 +9,12 @@
 #include "platform/Dateidialoge.h"
 #include "platform/Meldungen.h"
 
+#include <QPagedPaintDevice>
 #include <QTextEdit>
 
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QPagedPaintDevice;
 
 namespace kalumo {
 
