@@ -23,8 +23,9 @@ void TForm1::uebungsendeEinrichten()
     m_uebFertigForm->InBestenlisteEintragen = [this] {
         if (m_sitzung.InBestenlisteEintragen())
             return true;
-        // the list could not be written: the folders may be wrong
-        Dateiordner1Click();
+        // the list could not be written: the folders may be wrong (the
+        // dialog over the result window, which stays on top)
+        TDateiordnerForm::Ausfuehren(m_uebFertigForm, m_sitzung.Einstellungen().Ordner, *m_meldungen);
         return false;
     };
     m_sitzung.ErgebnisfensterSetzen(m_uebFertigForm);

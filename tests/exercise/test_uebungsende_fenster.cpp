@@ -6,6 +6,7 @@
 #include "exercise/TUebFertigForm.h"
 #include "exercise/TUebProtokollForm.h"
 #include "peripheral/Rtf.h"
+#include "platform/QtMeldungen.h"
 
 #include "testhilfen/QtAusgabe.h"
 
@@ -284,4 +285,17 @@ TEST(TUebProtokollForm, PerEMailVersenden)
         "Das Übungsprotokoll konnte nicht für den E-Mail-Versand zwischengespeichert werden. Überprüfen Sie die "
         "Einstellungen unter \"Optionen | Ordner für Protokolle und Bestenlisten\"."))
         << meldungen.Texte()[0].toStdString();
+}
+
+// Boxes and file dialogs belong to the modal window in front, so that a
+// window that stays on top does not cover them.
+TEST(TUebFertigForm, MeldungenGehoerenZumModalenFenster)
+{
+    QWidget haupt;
+    EXPECT_EQ(DialogEltern(&haupt), QApplication::activeWindow() ? QApplication::activeWindow() : &haupt);
+    TUebFertigForm form(&haupt);
+    form.setWindowModality(Qt::ApplicationModal);
+    form.show();
+    EXPECT_EQ(DialogEltern(&haupt), &form);
+    form.hide();
 }
