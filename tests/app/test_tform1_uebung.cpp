@@ -7,6 +7,7 @@
 
 #include "app/TForm1.h"
 #include "app/TLernbild.h"
+#include "exercise/TBestListForm.h"
 #include "exercise/TNameEingabeForm.h"
 #include "app/settings/TUebungsrueckmeldungForm.h"
 #include "exercise/TUebFertigForm.h"
@@ -578,11 +579,27 @@ TEST(TForm1Uebung, ErgebnisfensterProtokollUndBestenliste)
     ASSERT_EQ(f.s().Modus(), modusUebung);
     EXPECT_EQ(f.u().Daten().AnzAbfragen, gesamt);
     f.u().Daten().ProtokollAblauf += "00:01 - Lauf 3\r\n";
-    fahrten.push_back([&](TUebFertigForm &w) { w.LernansichtKnopf()->click(); });
+    QString listenTitel;
+    int listenZeilen = 0;
+    fahrten.push_back([&](TUebFertigForm &w) {
+        // "Bestenliste...": the document's list over the result window
+        QTimer::singleShot(0, &w, [&] {
+            auto *liste = qobject_cast<TBestListForm *>(QApplication::activeModalWidget());
+            if (!liste)
+                return;
+            listenTitel = liste->windowTitle();
+            listenZeilen = int(liste->Eintraege().size());
+            liste->SchliessenKnopf()->click();
+        });
+        w.BestenlisteKnopf()->click();
+        w.LernansichtKnopf()->click();
+    });
     bisZumEndeLoesen(f, ergebnisse);
     ASSERT_EQ(ergebnisse, 3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().Modus() == modusLernansicht; }, 5000));
     EXPECT_FALSE(f.meldungen.Texte().contains("Die Übung ist beendet."));
+    EXPECT_EQ(listenTitel, "Bestenliste - Individual-Übung");
+    EXPECT_EQ(listenZeilen, 2);
 
     // three protocols, two entries (the partial run is not entered)
     EXPECT_EQ(QDir(e.Ordner.Protokolle).entryList({"*.rtf"}, QDir::Files).size(), 3);
