@@ -29,6 +29,11 @@ void TForm1::uebungsendeEinrichten()
         return false;
     };
     m_sitzung.ErgebnisfensterSetzen(m_uebFertigForm);
+    // the protocol window keeps the last finished protocol
+    m_sitzung.Ende().NeuesProtokoll = [this] {
+        if (m_uebProtokollForm)
+            m_uebProtokollForm->Fuellen(m_sitzung.Ende().LetztesProtokoll());
+    };
     connect(Aktion(QStringLiteral("ProtokollLetzteUebung1")), &QAction::triggered, this,
             &TForm1::ProtokollLetzteUebung1Click);
     connect(Aktion(QStringLiteral("Uebungsrueckmeldung1")), &QAction::triggered, this,

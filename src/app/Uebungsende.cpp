@@ -17,6 +17,8 @@ void Uebungsende::Verarbeiten(Uebung &uebung, const EinstellungenTyp &einst, qin
     m_protokoll.Text = d.ProtokollKopf + d.ProtokollAblauf;
     m_protokoll.Serie = d.UebArt == uebSerie;
     m_protokoll.DokumentDatei = QFileInfo(dokument).fileName();
+    if (NeuesProtokoll)
+        NeuesProtokoll();
     m_gespeichert.clear();
     if (einst.AutoProtSpeichern && m_protokoll.Vorhanden()) {
         if (const std::optional<QString> pfad =

@@ -29,6 +29,8 @@ public:
     std::function<QString()> Rechner;
     std::function<QDateTime()> Jetzt = [] { return QDateTime::currentDateTime(); };
     Pause BestenlistePause = WartePause();
+    // Told when a new protocol is kept (an open protocol window shows it).
+    std::function<void()> NeuesProtokoll;
 
     Uebungsende();
 
