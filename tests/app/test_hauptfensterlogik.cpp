@@ -185,6 +185,7 @@ TEST(Menuezustand, JederEintragAusDerTabelle)
 {
     MenueEingaben alles;
     alles.AGBAdresse = true;
+    alles.ProtokollVorhanden = true;
     const MenueZustand z = MenueZustandBerechnen(alles);
     std::function<void(const std::vector<MenuePunkt> &)> pruefen = [&](const std::vector<MenuePunkt> &l) {
         for (const MenuePunkt &p : l) {
@@ -209,6 +210,8 @@ TEST(Menuezustand, JederEintragAusDerTabelle)
     pruefen(Hauptmenue());
     EXPECT_TRUE(z.Eintrag("AGBAnzeigen1").Sichtbar);
     EXPECT_FALSE(MenueZustandBerechnen(MenueEingaben{}).Eintrag("AGBAnzeigen1").Sichtbar);
+    // the last protocol only once a run has left one
+    EXPECT_FALSE(MenueZustandBerechnen(MenueEingaben{}).Eintrag("ProtokollLetzteUebung1").Aktiv);
 }
 
 TEST(Menuezustand, SperrenDerZentralenKonfigurationUndHaekchen)
