@@ -3,10 +3,12 @@
 
 #include "exercise/Uebung.h"
 
+
 #include "exercise/Kreuzzuordnung.h"
 #include "exercise/Normtext.h"
 #include "learnview/FragenLayouts.h"
 #include "learnview/Objektarten.h"
+#include "platform/Rechner.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,6 +52,8 @@ Uebung::Uebung(Dokument &dok, Lernansicht &ansicht, Meldungen &meldungen, Millis
     , m_uhr(uhr)
     , m_dialoge(dialoge)
 {
+    Umgebung.Rechnername = Rechnername();
+    Umgebung.Benutzer = Rechnerbenutzer();
 }
 
 void Uebung::Melden(unsigned aenderung)
@@ -84,8 +88,25 @@ void Uebung::Protokoll(ProtokollEintrag e)
         e.KarteText = text(e.Karte);
     if (e.ZielText.isEmpty())
         e.ZielText = text(e.Ziel);
+    ProtokollEintragSchreiben(m_daten.ProtokollAblauf, e);
     if (Dienste.Protokoll)
         Dienste.Protokoll->Zeile(e);
+}
+
+ProtokollUmfeld Uebung::Umfeld() const
+{
+    ProtokollUmfeld u = Umgebung;
+    u.Titel = m_dok.Kopf.titel;
+    u.Datei = m_dok.Kopf.Dateiname;
+    u.DokTyp = m_dok.Kopf.DokTyp;
+    u.DokUnterTyp = m_dok.Kopf.DokUnterTyp;
+    u.Modus = m_modus;
+    if (m_daten.UebArt == uebSerie && Dienste.Serie) {
+        const SerienVorgaben v = Dienste.Serie->Vorgaben();
+        u.SerienNummer = v.Nummer;
+        u.Gewichtung = v.Gewichtung;
+    }
+    return u;
 }
 
 // ---------------------------------------------------------------- commands
@@ -244,6 +265,7 @@ bool Uebung::Starten(bool dialogZeigen, int wiederholung, int art)
     m_daten.RestZeit = m_daten.ZLimit;
     m_daten.AktAbfrage = 0;
     m_daten.InBestenliste = false;
+    m_endeGemeldet = false;
     // 17. the first asked position when wrong words stand in the list; a
     // list without one ends the run below instead of searching forever
     bool ohneZiel = false;
@@ -497,6 +519,7 @@ void Uebung::NaechsteAbfrage()
 void Uebung::UhrAktualisieren()
 {
     const qint64 ms = std::max<qint64>(0, Laufzeit());
+    m_dauerMs = ms;
     qint64 anzeige = ms / 1000;
     if (m_daten.Zeitlimit == zlMitLimit) {
         m_daten.RestZeit = int(std::max<qint64>(0, qint64(std::trunc(m_daten.ZLimit - ms / 1000.0))));
@@ -530,8 +553,7 @@ void Uebung::ZeitlimitErreicht()
     AuswahlLeeren();
     m_zieht = -1;
     m_daten.EndeGrund = endeZeitlimit;
-    if (m_daten.UebArt == uebNetzTeilnahme && Dienste.Netz)
-        Dienste.Netz->Ende(*this);
+    EndeMelden();
     Protokoll(Eintrag(ProtokollArt::Zeitlimit));
     m_meldungen.Information(QString::fromUtf8(uebtext::Zeitlimit));
     if (IstTexteingabe(m_dok.Kopf.DokTyp, m_modus))
@@ -580,8 +602,8 @@ void Uebung::UebungBeenden()
         skala.BewertSkala = m_daten.BewertSkala;
         m_daten.Note = NoteBerechnen(m_daten.Gesamtleistung, skala);
     }
-    if (m_daten.UebArt == uebNetzTeilnahme && Dienste.Netz)
-        Dienste.Netz->Ende(*this);
+    m_daten.ProtokollKopf = ProtokollKopfText(m_daten, Umfeld(), m_uhrtext);
+    EndeMelden();
     Melden(aendAlles);
     if (Dienste.BeimErgebnis)
         Dienste.BeimErgebnis(*this);
@@ -620,6 +642,28 @@ void Uebung::UebungBeenden()
     ZurLernansicht();
 }
 
+BestenlisteLaufTyp Uebung::BestenlisteLauf() const
+{
+    BestenlisteLaufTyp l;
+    l.Individual = m_daten.UebArt == uebIndividual;
+    l.Komplett = m_daten.AnzAbfragen == m_daten.GesamtAbfragen;
+    l.TeilnehmerName = m_daten.TeilnehmerName;
+    l.StartZeit = m_daten.StartZeit;
+    l.DauerMs = m_dauerMs;
+    l.Gesamtleistung = m_daten.Gesamtleistung;
+    return l;
+}
+
+// A participant reports the end of its run once: a time limit reports it at
+// once, and the end of the run that follows must not report it again.
+void Uebung::EndeMelden()
+{
+    if (m_daten.UebArt != uebNetzTeilnahme || !Dienste.Netz || m_endeGemeldet)
+        return;
+    m_endeGemeldet = true;
+    Dienste.Netz->Ende(*this);
+}
+
 bool Uebung::UebungAbbrechen()
 {
     if (!UebungAbbrechenErlaubt())
@@ -634,8 +678,7 @@ void Uebung::Verlassen()
         if (Dienste.Netz)
             Dienste.Netz->DokumentSchliessen();
         m_daten.EndeGrund = endeAbgebrochen;
-        if (Dienste.Netz)
-            Dienste.Netz->Ende(*this);
+        EndeMelden();
     }
     m_daten.UebArt = uebIndividual;
     ZurLernansicht();

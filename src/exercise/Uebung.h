@@ -13,7 +13,9 @@
 
 #include "document/DokumentModell.h"
 #include "exercise/Abfrageliste.h"
+#include "exercise/Bestenliste.h"
 #include "exercise/Notenskala.h"
+#include "exercise/Protokolltext.h"
 #include "exercise/UebungsDienste.h"
 #include "exercise/Uebungsdaten.h"
 #include "exercise/Uebungseinstellungen.h"
@@ -102,6 +104,10 @@ public:
     // Settings taken as given instead of from the dialogs (a network
     // participant's, or "kalumo-tool exercise --settings"); cleared with {}.
     void EinstellungenVorgeben(std::optional<UebEinstTyp> e) { m_vorgegeben = std::move(e); }
+    // Computer and user names of the protocol head (the teacher computer
+    // also its communication folder and channel); the document's values and
+    // the series entry's are filled in by the run.
+    ProtokollUmfeld Umgebung;
 
     // ---- commands ----
     // StarteUebung: art is the UebArt of the new run; false when it did not start.
@@ -139,6 +145,15 @@ public:
     const Entscheidung &LetzteEntscheidung() const { return m_entscheidung; }
     void EntscheidungLeeren() { m_entscheidung = {}; }
     bool WiederholungMoeglich() const;
+    // The finished protocol (head and course) once the run has ended; the
+    // course so far while it runs.
+    QString ProtokollText() const { return m_daten.ProtokollKopf + m_daten.ProtokollAblauf; }
+    // What the protocol head is made of.
+    ProtokollUmfeld Umfeld() const;
+    // The run time in milliseconds at the last clock update.
+    qint64 Dauer() const { return m_dauerMs; }
+    // What the best list takes of the run.
+    BestenlisteLaufTyp BestenlisteLauf() const;
     // What changed since the last call (UebAenderung bits), for an input
     // engine that reports whether to repaint; cleared by the call.
     unsigned AenderungenAbholen() { return std::exchange(m_geaendert, 0u); }
@@ -205,6 +220,7 @@ private:
     void ZeitlimitErreicht();
     qint64 Laufzeit() const;
     void Protokoll(ProtokollEintrag e);
+    void EndeMelden();
     ProtokollEintrag Eintrag(ProtokollArt art) const;
 
     // elements (UebungElemente.cpp)
@@ -289,6 +305,7 @@ private:
     UebEinstTyp m_einst;
     int m_modus = abfFrei;
     bool m_laeuft = false;
+    bool m_endeGemeldet = false;            // a participant has reported the end of this run
     std::vector<AbfrageEintrag> m_liste;
     std::vector<UebElement> m_elemente;
     int m_naechsteKennung = 1;
@@ -299,6 +316,7 @@ private:
 
     RueckmeldungsAnzeige m_rueckmeldung;
     QString m_uhrtext = QStringLiteral("00:00");
+    qint64 m_dauerMs = 0;
     Entscheidung m_entscheidung;
 
     // interaction state

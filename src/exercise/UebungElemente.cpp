@@ -488,7 +488,7 @@ void Uebung::FrageZeigen()
     std::sort(nachPlatz.begin(), nachPlatz.end(),
               [](const UebElement *a, const UebElement *b) { return a->Platz < b->Platz; });
     for (const UebElement *e : nachPlatz) {
-        p.Optionen << e->Text;
+        p.Optionen << normText(e->Text);
         p.Loesungen.push_back(e->Objekt == ziel);
     }
     Protokoll(p);

@@ -143,6 +143,8 @@ struct SerienVorgaben
     int ZuordnungRichtig = 0;
     int ZuordnungFalsch = 0;
     int ZeitlimitMinuten = 0;     // > 0: a time limit of that many minutes
+    int Nummer = 0;               // the entry's number in the series (from 1), for the protocol
+    QString Gewichtung;           // the entry's weight as the protocol shows it
 };
 
 // The settings of a run from the dialog of its document type (the heart of

@@ -1,9 +1,11 @@
 #include "Uebungstesthilfen.h"
 
 #include "document/DokumentDateien.h"
+#include "exercise/Normtext.h"
 #include "learnview/TextLayouts.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <map>
 
@@ -151,6 +153,29 @@ std::vector<int> Testlauf::ObjekteVon(int typ) const
         if (dok.Objekte[size_t(i)].Typ == typ)
             v.push_back(i);
     return v;
+}
+
+QString Testlauf::Text(int objekt) const
+{
+    return normText(dok.Objekte[size_t(objekt)].Cap);
+}
+
+QStringList Testlauf::Ablaufzeilen() const
+{
+    static const QRegularExpression stempel(QStringLiteral("^\\d\\d+:\\d\\d - "));
+    QStringList zeilen = u->Daten().ProtokollAblauf.split(QStringLiteral("\r\n"));
+    for (QString &z : zeilen)
+        z.remove(stempel);
+    return zeilen;
+}
+
+void Testlauf::ErwarteZeilen(const QStringList &zeilen) const
+{
+    const QStringList da = Ablaufzeilen();
+    for (const QString &z : zeilen)
+        if (!da.contains(z))
+            ADD_FAILURE() << "Protokollzeile fehlt: " << z.toStdString() << "\nProtokoll:\n"
+                          << u->Daten().ProtokollAblauf.toStdString();
 }
 
 } // namespace kalumo::test

@@ -46,6 +46,12 @@ public:
     // The first object of a kind with that caption.
     int Objekt(int typ, const QString &cap) const;
     std::vector<int> ObjekteVon(int typ) const;
+    // The normalised caption of an object, as the protocol quotes it.
+    QString Text(int objekt) const;
+    // The lines of the protocol's course so far, without their "mm:ss - " stamps.
+    QStringList Ablaufzeilen() const;
+    // Fails for every line the course lacks, and shows the course.
+    void ErwarteZeilen(const QStringList &zeilen) const;
 
     // The run as it was when its result was due.
     struct Ende

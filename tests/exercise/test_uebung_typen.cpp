@@ -56,6 +56,8 @@ TEST(UebungTypen, FreieZuordnungOhneFehlerIstHundertProzent)
     EXPECT_FALSE(t.u->Laeuft());
     EXPECT_TRUE(t.u->Elemente().empty());
     EXPECT_EQ(t.meldungen.Texte(), QStringList{"Die Übung ist beendet."});
+    t.ErwarteZeilen({"Übung wird gestartet",
+                     "RICHTIG - Text-/Bildkärtchen \"" + t.Text(0) + "\" wird der richtigen Position zugeordnet"});
 }
 
 TEST(UebungTypen, RueckmeldungsartenSetzenDieZustaende)
@@ -89,6 +91,8 @@ TEST(UebungTypen, RueckmeldungsartenSetzenDieZustaende)
         EXPECT_EQ(t.Zustand(1), f.nachFalsch);
         EXPECT_EQ(t.dok.Objekte[1].Fehlversuche, 1);
         EXPECT_EQ(t.dok.Objekte[0].KartenFehlversuche, 1);
+        t.ErwarteZeilen({"FALSCH - Text-/Bildkärtchen \"" + t.Text(0) + "\" wird der Position von \"" + t.Text(1)
+                         + "\" zugeordnet"});
         // the card is back at its origin, unless feedback waits for the end (it is gone)
         EXPECT_EQ(t.Sichtbar(ElementArt::Karte, 0) != nullptr, f.rifa == 0);
         if (f.rifa == 1) {
@@ -163,6 +167,10 @@ TEST(UebungTypen, EinzelabfrageTexteZeigtEineKarteUndHoltFalscheZurueck)
         return e.Art == ProtokollArt::KarteGezeigt;
     });
     EXPECT_EQ(gezeigt, 6);
+    t.ErwarteZeilen({"Text-/Bildkärtchen \"" + t.Text(erste) + "\" soll der richtigen Position zugeordnet werden",
+                     "FALSCH - Text-/Bildkärtchen \"" + t.Text(erste) + "\" wird der Position von \""
+                         + t.Text(falschesZiel) + "\" zugeordnet",
+                     "RICHTIG - Text-/Bildkärtchen \"" + t.Text(erste) + "\" wird richtig zugeordnet"});
 }
 
 TEST(UebungTypen, EinzelabfragePositionenNimmtNurDieMarkiertePosition)
@@ -189,10 +197,14 @@ TEST(UebungTypen, EinzelabfragePositionenNimmtNurDieMarkiertePosition)
         if (runden == 1) {
             const int falschwort = t.ObjekteVon(objFalschwort).front();
             EXPECT_EQ(KarteAufZiel(*t.u, falschwort, ziel).Urteil.Richtig, std::optional<bool>(false));
+            t.ErwarteZeilen({"Der Lücke \"" + t.Text(ziel) + "\" soll der richtige Lückentext zugeordnet werden",
+                             "FALSCH - Der Lücke \"" + t.Text(ziel) + "\" wird der Lückentext \"" + t.Text(falschwort)
+                                 + "\" zugeordnet"});
             EXPECT_NE(liste[size_t(t.u->Daten().AktAbfrage)].Ziel, ziel);
             continue;
         }
         const Aktionsergebnis r = KarteAufZiel(*t.u, ziel, ziel);
+        t.ErwarteZeilen({"RICHTIG - Der Lücke \"" + t.Text(ziel) + "\" wird der richtige Lückentext zugeordnet"});
         EXPECT_EQ(r.Urteil.Richtig, std::optional<bool>(true))
             << "Runde " << runden << " Ziel " << ziel << " ignoriert " << r.Ignoriert << " Karte "
             << (t.Sichtbar(ElementArt::Karte, ziel) != nullptr);
@@ -252,6 +264,10 @@ TEST(UebungTypen, TexteingabeMitAlternativenUndGrossschreibung)
     EXPECT_EQ(ergebnisse, (std::vector<EingabeErgebnis>{EingabeErgebnis::Richtig, EingabeErgebnis::Alternativ,
                                                         EingabeErgebnis::Richtig, EingabeErgebnis::Falsch,
                                                         EingabeErgebnis::Richtig, EingabeErgebnis::Falsch}));
+    t.ErwarteZeilen({"RICHTIG - Texteingabe \"" + t.Text(luecken[0]) + "\" wurde richtig eingegeben",
+                     "RICHTIG - alternative Texteingabe \"Schweizer Alpen\" für \"" + t.Text(luecken[1]) + "\" eingegeben",
+                     "FALSCH - Texteingabe \"norden\" statt \"" + t.Text(luecken[3]) + "\" eingegeben",
+                     "FALSCH - Texteingabe \"\" statt \"" + t.Text(luecken[5]) + "\" eingegeben"});
 }
 
 TEST(UebungTypen, AlternativenWerdenEinzelnVerglichen)
@@ -281,6 +297,7 @@ TEST(UebungTypen, KreuzwortraetselGleicheBuchstabenPassenUeberall)
                 ziel = b;
         ASSERT_GE(ziel, 0);
         EXPECT_EQ(KarteAufZiel(*t.u, karte, ziel).Urteil.Richtig, std::optional<bool>(true));
+        t.ErwarteZeilen({"RICHTIG - Buchstabenkärtchen \"" + t.Text(karte) + "\" wird der richtigen Position zugeordnet"});
     }
     ASSERT_TRUE(t.ende.Erreicht);
     for (int b : buchstaben)
@@ -333,6 +350,19 @@ TEST(UebungTypen, EinzelfragenAntwortkarten)
             falsch = a;
     EXPECT_EQ(AntwortKlicken(*t.u, falsch).Urteil.Richtig, std::optional<bool>(false));
     EXPECT_EQ(t.Zustand(ziel), abgAusstehend);
+    {
+        // the question, its options as shown with the solution marked, the answer
+        const QStringList z = t.Ablaufzeilen();
+        const int frage = int(z.indexOf(QStringLiteral("Frage Nr. ") + QString::number(t.dok.Objekte[size_t(ziel)].FrageNummer)));
+        ASSERT_GE(frage, 1) << t.u->Daten().ProtokollAblauf.toStdString();
+        EXPECT_EQ(z[frage - 1], "");
+        EXPECT_FALSE(z[frage + 1].isEmpty());   // the question's text
+        EXPECT_TRUE(z[frage + 2].startsWith("Antwortmöglichkeiten: \""));
+        EXPECT_TRUE(z[frage + 2].contains("\"" + t.Text(ziel) + "\" (Lösung)"));
+        EXPECT_EQ(z[frage + 2].count("(Lösung)"), 1);
+        EXPECT_EQ(z[frage + 2].count("\", \""), 3);
+        EXPECT_EQ(z[frage + 3], "FALSCH - Gewählte Antwort: \"" + t.Text(falsch) + "\"");
+    }
     EXPECT_EQ(t.Sichtbare(ElementArt::Karte), 4);   // the next question
     std::vector<int> gefragt;
     while (!t.ende.Erreicht && gefragt.size() < 10) {
@@ -346,6 +376,7 @@ TEST(UebungTypen, EinzelfragenAntwortkarten)
     EXPECT_EQ(t.ende.Daten.RichtigText, "4");
     EXPECT_EQ(t.ende.Daten.FalschText, "1");
     EXPECT_EQ(t.ende.Daten.LeistungText, "80.0 %");
+    t.ErwarteZeilen({"RICHTIG - Gewählte Antwort: \"" + t.Text(ziel) + "\""});
 }
 
 TEST(UebungTypen, EinzelfragenJedeFrageNurEinmal)
@@ -401,11 +432,19 @@ TEST(UebungTypen, MultipleChoiceTeilpunkte)
         QStringList haken;
         QString richtig, falsch;
         int zustand;
+        QString linie, haekchen;
     };
     const Fall faelle[] = {
-        {1, {"a", "b", "d"}, "0.33", "0.67", abgFalschGeschlossen},   // 3 correct, 2 right + 1 wrong tick
-        {1, {"a", "b", "c"}, "1.00", "0.00", abgAufgedeckt},
-        {2, {"d"}, "0.00", "1.00", abgFalschGeschlossen},
+        // 3 correct, 2 right + 1 wrong tick
+        {1, {"a", "b", "d"}, "0.33", "0.67", abgFalschGeschlossen,
+         "FALSCH bzw. NICHT KOMPLETT RICHTIG - Gewählte Antwort(en): \"a\", \"b\", \"d\"",
+         "Häkchen - richtig: 2 - falsch: 1 - fehlend: 1"},
+        {1, {"a", "b", "c"}, "1.00", "0.00", abgAufgedeckt, "RICHTIG - Gewählte Antwort(en): \"a\", \"b\", \"c\"",
+         "Häkchen - richtig: 3 - falsch: 0 - fehlend: 0"},
+        {2, {"d"}, "0.00", "1.00", abgFalschGeschlossen, "FALSCH bzw. NICHT KOMPLETT RICHTIG - Gewählte Antwort(en): \"d\"",
+         "Häkchen - richtig: 0 - falsch: 1 - fehlend: 3"},
+        {1, {}, "0.00", "1.00", abgFalschGeschlossen, "FALSCH bzw. NICHT KOMPLETT RICHTIG - Gewählte Antwort(en): - keine -",
+         "Häkchen - richtig: 0 - falsch: 0 - fehlend: 3"},
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.haken.join(',').toStdString());
@@ -418,6 +457,11 @@ TEST(UebungTypen, MultipleChoiceTeilpunkte)
         EXPECT_EQ(t.ende.Daten.RichtigText, f.richtig);
         EXPECT_EQ(t.ende.Daten.FalschText, f.falsch);
         EXPECT_EQ(t.ende.Zustaende[0], f.zustand);
+        EXPECT_EQ(t.Ablaufzeilen().mid(1, 5),
+                  (QStringList{"", "Frage Nr. 1", "Welche?",
+                               "Antwortmöglichkeiten: \"a\" (zutreffend), \"b\" (zutreffend), \"c\" (zutreffend), \"d\"",
+                               f.linie}));
+        t.ErwarteZeilen({f.haekchen});
     }
 }
 
@@ -466,6 +510,8 @@ TEST(UebungTypen, MultipleChoiceBeispielKomplett)
     }
     ASSERT_TRUE(t.ende.Erreicht);
     EXPECT_EQ(t.ende.Daten.RichtigText, "3.00");
+    // the question with an image says so
+    t.ErwarteZeilen({normText(KommatextLesen(t.dok.Objekte[1].Cap).value(0)) + " (Bild)"});
     for (int z : t.ObjekteVon(objMCFrage))
         EXPECT_EQ(t.ende.Zustaende[size_t(z)], abgGeloest);
 }
@@ -504,10 +550,12 @@ TEST(UebungTypen, ClusterKoerbe)
     ASSERT_GE(hund, 0);
     // into the wrong basket: counted on the card
     EXPECT_EQ(KarteInKorb(*t.u, amsel, 1).Urteil.Richtig, std::optional<bool>(false));
+    t.ErwarteZeilen({"FALSCH - Text-/Bildkärtchen \"Amsel\" wird dem falschen Korb zugeordnet"});
     EXPECT_EQ(t.dok.Objekte[size_t(amsel)].Fehlversuche, 1);
     EXPECT_EQ(t.dok.Objekte[size_t(amsel)].KartenFehlversuche, 1);
     EXPECT_EQ(KarteInKorb(*t.u, hund, 1).Urteil.Richtig, std::optional<bool>(true));
     EXPECT_EQ(t.Zustand(hund), abgAufgedeckt);
+    t.ErwarteZeilen({"RICHTIG - Text-/Bildkärtchen \"Hund\" wird dem richtigen Korb zugeordnet"});
     // every other card into the basket of its column
     for (int k : t.ObjekteVon(41))
         if (t.Zustand(k) == abgAusstehend)
@@ -563,6 +611,7 @@ TEST(UebungTypen, KreuzzuordnungPaare)
     // a wrong pair counts on both elements
     const int partnerVon1 = t.dok.Objekte[size_t(links1)].PartnerIndex;
     EXPECT_EQ(Verbinden(*t.u, links0, partnerVon1).Urteil.Richtig, std::optional<bool>(false));
+    t.ErwarteZeilen({"FALSCH - \"" + t.Text(links0) + "\" wird mit \"" + t.Text(partnerVon1) + "\" verbunden"});
     EXPECT_EQ(t.dok.Objekte[size_t(links0)].Fehlversuche, 1);
     EXPECT_EQ(t.dok.Objekte[size_t(partnerVon1)].KartenFehlversuche, 1);
     // every pair right: the element further right gets the line
@@ -571,6 +620,7 @@ TEST(UebungTypen, KreuzzuordnungPaare)
             && t.Zustand(i) == abgVerbindbar) {
             const int partner = t.dok.Objekte[size_t(i)].PartnerIndex;
             EXPECT_EQ(Verbinden(*t.u, i, partner).Urteil.Richtig, std::optional<bool>(true));
+            t.ErwarteZeilen({"RICHTIG - \"" + t.Text(i) + "\" wird mit \"" + t.Text(partner) + "\" verbunden"});
             EXPECT_EQ(t.dok.Objekte[size_t(partner)].Sline, 5);
         }
     ASSERT_TRUE(t.ende.Erreicht);
@@ -613,6 +663,10 @@ TEST(UebungTypen, WoerterFindenVierzigProzent)
     EXPECT_EQ(summe->AnzRichtig, 4);
     EXPECT_EQ(summe->AnzFalsch, 2);
     EXPECT_EQ(summe->AnzFehlend, 1);
+    t.ErwarteZeilen({"RICHTIG - Textstelle \"" + t.Text(richtige[0]) + "\" wurde richtig markiert",
+                     "FEHLEND - Textstelle \"" + t.Text(richtige[4]) + "\" wurde nicht markiert",
+                     "FALSCH - Textstelle \"" + t.Text(falsche[0]) + "\" wurde fälschlich markiert",
+                     "Textmarkierungen - richtig: 4 - falsch: 2 - fehlend: 1"});
     // the repetition is never offered for find words
     EXPECT_FALSE(t.u->WiederholungMoeglich());
 }

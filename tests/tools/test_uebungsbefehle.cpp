@@ -3,12 +3,14 @@
 // wrong calls are told apart from refused runs.
 
 #include "document/DokumentDateien.h"
+#include "peripheral/Rtf.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -113,6 +115,58 @@ TEST(Uebungsbefehl, AusgabeUndAktionen)
     EXPECT_EQ(o["end"]["objects"][1]["Abgedeckt"].toInt(), 0);
     EXPECT_EQ(o["run"]["RestZeit"].toInt(), 59);
     EXPECT_EQ(o["run"]["FalschText"].toString(), "1");
+    // an aborted run has no protocol and no grade
+    EXPECT_TRUE(o["protocol"].isNull());
+    EXPECT_TRUE(o["grade"].isNull());
+}
+
+TEST(Uebungsbefehl, ProtokollNoteBestenlisteUndRtf)
+{
+    QTemporaryDir tmp;
+    qputenv("KALUMO_RECHNERNAME", "PC-Test");
+    const QString liste = tmp.filePath("Blütenpflanze.hsc"), rtf = tmp.filePath("protokoll.rtf");
+    const QStringList a = {"exercise", beispiel("Blütenpflanze"), "--start", "2024-03-01 08:00:00", "--name", "Anna",
+                           "--actions", aktionen("Blütenpflanze"), "--scale", "2", "--punkte",
+                           "0.1,0.2,0.3,0.4,0.5,0.6,0.7,0.75,0.8,0.82,0.84,0.86,0.88,0.9,0.95", "--bestlist", liste,
+                           "--protocol", rtf};
+    const Lauf l = werkzeug(a);
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(l.aus).object();
+    const QString protokoll = o["protocol"].toString();
+    EXPECT_TRUE(protokoll.startsWith("<tit>Übungsprotokoll\r\nDatum/Uhrzeit (Beginn):\t")) << protokoll.toStdString();
+    EXPECT_TRUE(protokoll.contains("\r\nTeilnehmername:\tAnna\r\nRechnername:\tPC-Test\r\n"));
+    EXPECT_TRUE(protokoll.contains("\r\nPunktegrenzen bzgl. Gesamtleistung:\t95.0% / 90.0% / "));
+    EXPECT_TRUE(protokoll.contains("<tit>Detaillierter Ablauf\r\n00:00 - Übung wird gestartet\r\n"));
+    EXPECT_TRUE(protokoll.endsWith("\r\n"));
+    EXPECT_FALSE(protokoll.contains(QRegularExpression("[^\r]\n")));
+    // 5 right and 1 failed attempt: 83.3 % earn 10 points on these thresholds
+    const QJsonObject note = o["grade"].toObject();
+    EXPECT_EQ(note["grade"].toInt(), 10);
+    EXPECT_EQ(note["scale_word"].toString(), "Punkte");
+    EXPECT_TRUE(protokoll.contains("\r\nBewertung:\t" + note["word"].toString() + "\r\nPunkte:\t10\r\n"));
+
+    // the saved protocol reads back as the same text
+    QFile f(rtf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kalumo::ProtokollAusRtf(f.readAll()).value_or(QString()).toStdString(), protokoll.toStdString());
+
+    // the best list gets one entry per run
+    ASSERT_EQ(werkzeug(a).code, 0);
+    const Lauf dump = werkzeug({"hsc-dump", liste});
+    ASSERT_EQ(dump.code, 0) << dump.fehler.toStdString();
+    const QJsonArray eintraege = QJsonDocument::fromJson(dump.aus).object()["entries"].toArray();
+    ASSERT_EQ(eintraege.size(), 2);
+    EXPECT_EQ(eintraege[0]["Name"].toString(), "Anna");
+    EXPECT_EQ(eintraege[0]["Rechner"].toString(), "PC-Test");
+    EXPECT_NEAR(eintraege[0]["Leistung"].toDouble(), 5.0 / 6.0, 1e-9);
+
+    // a protocol that cannot be written is reported, and the exit says so
+    QStringList b = a;
+    b[b.indexOf(rtf)] = tmp.filePath("fehlt/ordner/p.rtf");
+    const Lauf kaputt = werkzeug(b);
+    EXPECT_EQ(kaputt.code, 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(kaputt.fehler).contains("kann nicht geschrieben werden")) << kaputt.fehler.toStdString();
+    qunsetenv("KALUMO_RECHNERNAME");
 }
 
 TEST(Uebungsbefehl, AbweisungUndFalscherAufruf)

@@ -2,14 +2,19 @@
 // normtext.
 
 #include "Befehle.h"
+#include "BewertungJson.h"
 #include "Json.h"
 #include "Werkzeugdienste.h"
+#include "document/DokumentDateien.h"
 #include "exercise/Normtext.h"
 #include "exercise/Uebung.h"
 #include "exercise/Uebungsaktionen.h"
+#include "peripheral/Rtf.h"
+#include "platform/Rechner.h"
 #include "platform/Windows1252.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -157,7 +162,14 @@ int exercise(const QStringList &a)
     QDateTime start;
     std::optional<QString> name;
     QString aktionsdatei;
+    NotenskalaTyp skala;
+    QString bestenliste, protokolldatei;
     for (qsizetype i = 1; i < a.size(); ++i) {
+        const std::optional<bool> skalaOption = NotenskalaOption(a, i, skala);
+        if (!skalaOption)
+            return Gebrauch();
+        if (*skalaOption)
+            continue;
         const QString &o = a[i];
         if (i + 1 >= a.size())
             return Gebrauch();
@@ -187,6 +199,15 @@ int exercise(const QStringList &a)
             name = wert;
         } else if (o == QLatin1String("--actions")) {
             aktionsdatei = wert;
+        } else if (o == QLatin1String("--scale")) {
+            bool ok = false;
+            skala.BewertSkala = wert.toInt(&ok);
+            if (!ok || skala.BewertSkala < 0 || skala.BewertSkala >= kSkalenAnzahl)
+                return Gebrauch();
+        } else if (o == QLatin1String("--bestlist")) {
+            bestenliste = wert;
+        } else if (o == QLatin1String("--protocol")) {
+            protokolldatei = wert;
         } else {
             return Gebrauch();
         }
@@ -222,17 +243,36 @@ int exercise(const QStringList &a)
     Uebung u(dok, ansicht, meldungen, uhr, dialoge);
     u.ZufallSetzen(saat);
     u.EinstellungenVorgeben(einstellungen);
+    u.Skala = skala;
     if (start.isValid())
         u.Jetzt = [start] { return start; };
     FesterName festerName(name.value_or(QString()));
     if (name)
         u.Dienste.Name = &festerName;
-    std::optional<Json> ende, endeLauf;
+    std::optional<Json> ende, endeLauf, protokoll, note;
+    bool gespeichert = true;
     u.Dienste.BeimErgebnis = [&](const Uebung &lauf) {
-        if (!ende) {
-            ende = Bild(lauf, dok);
-            endeLauf = Lauf(lauf.Daten());
+        if (ende)
+            return;
+        ende = Bild(lauf, dok);
+        endeLauf = Lauf(lauf.Daten());
+        protokoll = Json(lauf.ProtokollText());
+        const UebDataTyp &d = lauf.Daten();
+        note = Json::Objekt()
+                   .Feld("grade", d.Note)
+                   .Feld("word", NotenWort(d.Note, d.BewertSkala))
+                   .Feld("scale_word", SkalaWort(d.BewertSkala));
+        // as the automatic saving and the automatic best-list entry would
+        if (!protokolldatei.isEmpty()) {
+            QSaveFile datei(protokolldatei);
+            if (!datei.open(QIODevice::WriteOnly) || datei.write(ProtokollAlsRtf(lauf.ProtokollText())) < 0
+                || !datei.commit()) {
+                meldungen.Fehler(MeldungNichtSchreibbar(protokolldatei));
+                gespeichert = false;
+            }
         }
+        if (!bestenliste.isEmpty())
+            BestenlisteNachUebung(lauf.BestenlisteLauf(), true, bestenliste, Rechnername(), meldungen);
     };
 
     const int vorher = int(meldungen.Gezeigt.size());
@@ -298,8 +338,10 @@ int exercise(const QStringList &a)
                  .Feld("actions", liste)
                  .Feld("end", *ende)
                  .Feld("run", *endeLauf)
+                 .Feld("protocol", protokoll.value_or(Json()))
+                 .Feld("grade", note.value_or(Json()))
                  .Text());
-    return 0;
+    return gespeichert ? 0 : 1;
 }
 
 int normtext(const QStringList &a)
@@ -316,7 +358,8 @@ int normtext(const QStringList &a)
 
 const KalumoBefehl befehlExercise("exercise",
                                   "exercise DOKUMENT [--settings S1,...,S10] [--seed N] [--start \"JJJJ-MM-TT hh:mm:ss\"]"
-                                  " [--name NAME] [--actions DATEI|-]",
+                                  " [--name NAME] [--actions DATEI|-] [--scale S] [--note q1,…,q5] [--punkte q1,…,q15]"
+                                  " [--bestlist DATEI.hsc] [--protocol DATEI.rtf]",
                                   exercise);
 const KalumoBefehl befehlNormtext("normtext", "normtext  (Text auf der Standardeingabe)", normtext);
 
