@@ -1,6 +1,7 @@
 #include "exercise/TUebFertigForm.h"
 
 #include "exercise/Notenskalabild.h"
+#include "exercise/Protokolltext.h"
 #include "exercise/Uebung.h"
 
 #include <QFont>
@@ -37,7 +38,7 @@ TUebFertigForm::TUebFertigForm(QWidget *parent)
     paar(new QLabel(QString::fromUtf8(ergebnistext::Falsch), this), "Falsch");
     paar(new QLabel(QString::fromUtf8(ergebnistext::Quote), this), "Quote");
     paar(new QLabel(QString::fromUtf8(ergebnistext::Leistung), this), "Leistung");
-    m_zeitBeschriftung = new QLabel(QString::fromUtf8(ergebnistext::ZeitOhneLimit), this);
+    m_zeitBeschriftung = new QLabel(ErgebnisZeitBeschriftung(0), this);
     paar(m_zeitBeschriftung, "Zeit");
     paar(new QLabel(QString::fromUtf8(ergebnistext::Offen), this), "Offen");
     werte->setRowMinimumHeight(zeile++, 8);

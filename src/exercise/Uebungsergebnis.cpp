@@ -1,5 +1,6 @@
 #include "exercise/Uebungsergebnis.h"
 
+#include "exercise/Protokolltext.h"
 #include "exercise/Uebung.h"
 
 namespace kalumo {
@@ -12,8 +13,7 @@ ErgebnisAnzeige ErgebnisAnzeigeErmitteln(const Uebung &uebung)
     a.Falsch = d.FalschText;
     a.Quote = d.QuoteText;
     a.Leistung = d.LeistungText;
-    a.ZeitBeschriftung = QString::fromUtf8(d.Zeitlimit == zlMitLimit ? ergebnistext::ZeitMitLimit
-                                                                      : ergebnistext::ZeitOhneLimit);
+    a.ZeitBeschriftung = ErgebnisZeitBeschriftung(d.Zeitlimit);
     a.Zeit = uebung.Uhrtext();
     a.Offen = QString::number(d.OffenePositionen);
     a.Skala.NoteMinQuote = d.NoteMinQuote;

@@ -19,7 +19,7 @@ struct ErgebnisAnzeige
     QString Falsch;             // "Fehlversuche:"
     QString Quote;              // "Erfolgsquote:"
     QString Leistung;           // "Gesamtleistung:"
-    QString ZeitBeschriftung;   // "Verbliebene Zeit:" with a time limit, else "Benötigte Zeit:"
+    QString ZeitBeschriftung;   // ErgebnisZeitBeschriftung (exercise/Protokolltext.h)
     QString Zeit;               // the clock text mm:ss
     QString Offen;              // "Offene Positionen:"
     QString NotenWort;          // "sehr gut" …
@@ -40,8 +40,6 @@ inline constexpr char Quote[] = "Erfolgsquote:";
 inline constexpr char Leistung[] = "Gesamtleistung:";
 inline constexpr char Offen[] = "Offene Positionen:";
 inline constexpr char Bewertung[] = "Bewertung:";
-inline constexpr char ZeitMitLimit[] = "Verbliebene Zeit:";
-inline constexpr char ZeitOhneLimit[] = "Benötigte Zeit:";
 inline constexpr char ZurLernansicht[] = "Zur Lernansicht";
 inline constexpr char Protokoll[] = "Übungsprotokoll...";
 inline constexpr char Bestenliste[] = "Bestenliste...";

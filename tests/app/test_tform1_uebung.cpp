@@ -558,6 +558,13 @@ TEST(TForm1Uebung, ErgebnisfensterProtokollUndBestenliste)
     ASSERT_TRUE(gelesen);
     EXPECT_EQ(*gelesen, ersterProtokollText.endsWith("\r\n") ? ersterProtokollText : ersterProtokollText + "\r\n");
     EXPECT_TRUE(gelesen->contains("<tit>Prüfmarke Größe\r\n00:01 - Zwischenzeile äöüß\r\n"));
+    // the run's own head and course: headings, the statistics, umlauts
+    EXPECT_TRUE(gelesen->startsWith("<tit>Übungsprotokoll\r\n")) << gelesen->toStdString();
+    for (const char *zeile : {"<tit>Übungseinstellungen\r\n", "<tit>Statistik-Zusammenfassung\r\n",
+                              "<tit>Detaillierter Ablauf\r\n", "Teilnehmername:\t(kein Name)\r\n",
+                              "Fehlversuche:\t1\r\n", "Übung wird gestartet\r\n", "Datei:\tBlütenpflanze.kal\r\n"})
+        EXPECT_TRUE(gelesen->contains(QString::fromUtf8(zeile))) << zeile;
+    EXPECT_TRUE(gelesen->contains("FALSCH - ")) << gelesen->toStdString();
 
     // run 2 repeats the failed query only
     ASSERT_EQ(f.s().Modus(), modusUebung);
