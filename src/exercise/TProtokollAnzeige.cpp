@@ -28,6 +28,8 @@ void TProtokollAnzeige::ProtokollSetzen(const QString &protokoll)
 {
     m_protokoll = protokoll;
     ProtokollInTextdokument(*document(), protokoll, true, QStringLiteral("Arial"), logicalDpiX());
+    // the reader starts at the head of the protocol
+    moveCursor(QTextCursor::Start);
 }
 
 void TProtokollAnzeige::Kopieren() const
