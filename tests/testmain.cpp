@@ -28,5 +28,7 @@ int main(int argc, char **argv)
     // windows show Qt's own texts in German, as in the program
     kalumo::QtUebersetzungLaden(app);
 #endif
+    // dates and times as the program shows them
+    kalumo::DeutschesGebietsschema();
     return RUN_ALL_TESTS();
 }

@@ -3,6 +3,7 @@
 // tools/befehle/, one file per subsystem; see Befehle.h.
 
 #include "Befehle.h"
+#include "platform/Uebersetzung.h"
 
 #include <QGuiApplication>
 
@@ -75,6 +76,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtMeldungenVerwerfen);
     QGuiApplication app(argc, argv);
+    kalumo::DeutschesGebietsschema();
     const QStringList a = app.arguments().mid(1);
     if (a.isEmpty())
         return kalumo::Gebrauch();

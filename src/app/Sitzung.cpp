@@ -1,5 +1,7 @@
 #include "app/Sitzung.h"
 
+#include "app/Serienanbindung.h"
+
 #include "exercise/Uebungslauf.h"
 #include "learnview/TextLayouts.h"
 #include "platform/Dateidialoge.h"
@@ -23,6 +25,7 @@ Sitzung::Sitzung(const QString &programmOrdner)
     m_uebung.Dienste.Oberflaeche = &m_laufOberflaeche;
     m_uebung.Dienste.Ton = nullptr; // no sound output until the window gives one
     m_uebung.Dienste.BeimErgebnis = [this](const Uebung &) { UebungsergebnisDa(); };
+    m_serien = std::make_unique<Serienanbindung>(*this);
     m_meldungen = m_ersatzMeldungen.get();
     m_ansicht.Haken = &StandardTextLayouts();
     m_ansicht.NummerierungsModus = numGeordnet;
@@ -89,6 +92,8 @@ void Sitzung::LernansichtAktivieren()
     if (alt) {
         // the run puts back what it changed before it goes
         alt->Verlassen();
+        // a series whose partial exercise is left is abandoned
+        m_serien->LaufVerlassen();
         m_uebArt = uebIndividual;
         // back to the learning view as the teacher left it before: the
         // pointer, 100 %, the fields numbered again by the view's mode
@@ -165,6 +170,21 @@ bool Sitzung::uebungStarten(bool dialogZeigen)
     if (!gestartet && AktuelleUebung())
         LernansichtAktivieren();
     return gestartet;
+}
+
+bool Sitzung::TeildokumentLesen(const TeiluebungStart &start)
+{
+    if (!TeiluebungDokumentLesen(m_dok, *this, start))
+        return false;
+    m_dokumentOffen = true;
+    return true;
+}
+
+bool Sitzung::SerienteilStarten(Serienhaken &serie)
+{
+    UebungVorbereiten();
+    m_uebung.Dienste.Serie = &serie;
+    return m_uebung.StarteUebung(false, wiedKomplett, uebSerie);
 }
 
 bool Sitzung::IndividualUebung()
@@ -403,8 +423,9 @@ void Sitzung::KommandozeileAusfuehren(const Startargumente &a)
         m_startordner = m_einst.Ordner.Start;
     m_einst.Ordner.Start = m_startordner;
     if (!a.Paket.isEmpty()) {
-        m_meldungen->Information(QStringLiteral("Übungs-Serien können in dieser Programmversion noch nicht "
-                                                "ausgeführt werden."));
+        m_dok.Bibliotheksordner = m_startordner;
+        m_serien->PaketOeffnen(a.Paket);
+        return;
     } else if (!a.Startdokument.isEmpty()) {
         if (DokumentOeffnen(a.Startdokument))
             m_startdokument = a.Startdokument;

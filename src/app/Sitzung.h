@@ -42,7 +42,9 @@ namespace kalumo {
 
 class Dateidialoge;
 class Einstellungsspeicher;
+class Serienanbindung;
 class Uebungslauf;
+struct TeiluebungStart;
 
 // What the session tells the window that presents it. Every call has an
 // empty default.
@@ -77,6 +79,7 @@ public:
     // are answered "Nein") and dialogs are cancelled.
     void MeldungenSetzen(Meldungen *m) { m_meldungen = m; }
     void DateidialogeSetzen(Dateidialoge *d) { m_dialoge = d; }
+    Dateidialoge *DateiDialoge() const { return m_dialoge; }
     void AnzeigeSetzen(SitzungsAnzeige *a) { m_anzeige = a; }
     Meldungen &Meldung() override { return *m_meldungen; }
 
@@ -175,6 +178,16 @@ public:
     bool Uebungseinstellungen();
     // The success sound of a run (a solved sliding puzzle).
     void ErfolgsTon();
+
+    // ---- exercise series ----
+    // The series runner and its menu commands (app/Serienanbindung.h).
+    Serienanbindung &Serien() { return *m_serien; }
+    // A partial exercise: its document read as a document that is not the
+    // library's current one (from a package it has no file name); then the
+    // run of kind uebSerie with the series' hook, without settings dialog.
+    bool TeildokumentLesen(const TeiluebungStart &start);
+    bool SerienteilStarten(Serienhaken &serie);
+    void SanduhrZeigen(bool an) { Sanduhr(an); }
 
     // ---- documents ----
     bool Oeffnen();                          // "Öffnen..." (dialog)
@@ -300,6 +313,7 @@ private:
     std::unique_ptr<Uebungstoene> m_toene;
     Uebung m_uebung;
     Uebungsende m_uebungsende;
+    std::unique_ptr<Serienanbindung> m_serien;
     std::unique_ptr<Ansichtslauf> m_lauf;
     int m_uebArt = uebIndividual;
     bool m_werkzeugleisteOffen = true;

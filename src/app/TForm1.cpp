@@ -3,6 +3,7 @@
 #include "app/Hauptmenue.h"
 #include "app/Menuezustand.h"
 #include "app/TLernbild.h"
+#include "app/TSerienteil.h"
 #include "app/TWerkzeugleiste.h"
 #include "app/settings/Einstellungsdialoge.h"
 #include "app/settings/TDateiordnerForm.h"
@@ -11,6 +12,7 @@
 #include "exercise/Puzzlelauf.h"
 #include "exercise/TSchiebepuzzle.h"
 #include "exercise/TNameEingabeForm.h"
+#include "exercise/TNotenskalaForm.h"
 #include "exercise/TUebEinstDialoge.h"
 #include "exercise/TUebStatusPan.h"
 #include "exercise/TUebungPan.h"
@@ -21,6 +23,7 @@
 #include "peripheral/TAnsichtDruckForm.h"
 #include "platform/Produkt.h"
 #include "platform/TPasswortForm.h"
+#include "series/TUebserieStatusPan.h"
 #include "worksheet/Arbeitsblatt.h"
 #include "worksheet/TArbeitsblattForm.h"
 
@@ -194,6 +197,17 @@ void TForm1::menuesBauen()
     verbinden("IndividualUebung1", &TForm1::IndividualUebung1Click);
     verbinden("Uebungseinstellungen1", &TForm1::Uebungseinstellungen1Click);
     verbinden("UebungAbbrechen1", &TForm1::UebungAbbrechen1Click);
+    verbinden("Notenskala1", &TForm1::Notenskala1Click);
+    m_serienteil = new TSerienteil(m_sitzung, this, m_serieStatusPan);
+    m_serienteil->NachBefehlSetzen([this] {
+        uebungsendePruefen();
+        ZustandAnzeigen();
+    });
+    for (const char *name : {"UebungsserieAusfuehren1", "UebungsserieAusfuehren2"})
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, m_serienteil, &TSerienteil::Ausfuehren);
+    connect(Aktion(QStringLiteral("UebungsserieErstellen1")), &QAction::triggered, m_serienteil, &TSerienteil::Erstellen);
+    connect(Aktion(QStringLiteral("UebungsserieOeffnen1")), &QAction::triggered, m_serienteil, &TSerienteil::Oeffnen);
+    connect(Aktion(QStringLiteral("UebungsserieEntpacken1")), &QAction::triggered, m_serienteil, &TSerienteil::Entpacken);
     for (const Optionseintrag &o : Optionseintraege())
         connect(Aktion(QString::fromLatin1(o.Name)), &QAction::toggled, this, [this, feld = o.Feld](bool an) {
             m_sitzung.Einstellungen().*feld = an;
@@ -293,11 +307,11 @@ void TForm1::panelsBauen()
     m_uebStatusPan = new TUebStatusPan(m_infoPan);
     m_uebStatusPan->hide();
     info->addWidget(m_uebStatusPan);
-    m_serieStatusPan = new QLabel(m_infoPan);
+    m_serieStatusPan = new TUebserieStatusPan(m_infoPan);
     m_serieStatusPan->setObjectName(QStringLiteral("UebserieStatusPan"));
     m_puzzleStatusPan = new QLabel(m_infoPan);
     m_puzzleStatusPan->setObjectName(QStringLiteral("SPuzzleStatusPan"));
-    for (QLabel *l : {m_serieStatusPan, m_puzzleStatusPan}) {
+    for (QWidget *l : std::initializer_list<QWidget *>{m_serieStatusPan, m_puzzleStatusPan}) {
         l->hide();
         info->addWidget(l);
     }
@@ -656,6 +670,14 @@ void TForm1::Uebungseinstellungen1Click()
     m_sitzung.Uebungseinstellungen();
     m_startDialogOffen = false;
     ZustandAnzeigen();
+}
+
+void TForm1::Notenskala1Click()
+{
+    NotenskalaZustand zustand;
+    zustand.Laeuft = m_sitzung.Modus() != modusLernansicht;
+    zustand.Gesperrt = !m_sitzung.Einstellungen().Aenderbar.Notenskala;
+    TNotenskalaForm::Ausfuehren(this, m_sitzung.Einstellungen().Notenskala, zustand, *m_meldungen);
 }
 
 void TForm1::UebungAbbrechen1Click()

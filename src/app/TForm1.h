@@ -43,8 +43,10 @@ class TNameEingabeForm;
 class TUebEinstDialoge;
 class TUebFertigForm;
 class TUebProtokollForm;
+class TSerienteil;
 class TUebStatusPan;
 class TUebungPan;
+class TUebserieStatusPan;
 
 class TForm1 : public QMainWindow, private SitzungsAnzeige
 {
@@ -147,6 +149,11 @@ public:
     void Uebungsrueckmeldung1Click();
     // The mail program of "Per E-Mail versenden"; tests install a scripted one.
     void EMailProgrammSetzen(EMailProgramm *e);
+    // The exercise series: its menu commands, status panel and end dialog.
+    TSerienteil *Serienteil() const { return m_serienteil; }
+    TUebserieStatusPan *SerieStatusPan() const { return m_serieStatusPan; }
+    // "Notens&kala...": refused during a run and when config.ini locks it.
+    void Notenskala1Click();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -244,7 +251,8 @@ private:
     QToolButton *m_vorherigesKnopf = nullptr;
     QToolButton *m_naechstesKnopf = nullptr;
     TUebStatusPan *m_uebStatusPan = nullptr;
-    QLabel *m_serieStatusPan = nullptr;
+    TUebserieStatusPan *m_serieStatusPan = nullptr;
+    TSerienteil *m_serienteil = nullptr;
     QLabel *m_puzzleStatusPan = nullptr;
     QWidget *m_lernKartPan = nullptr;
     TLernbild *m_lernKartPicImg = nullptr;

@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
     // standard dialogs and key names in German
     kalumo::QtUebersetzungLaden(app);
+    kalumo::DeutschesGebietsschema();
 
     // a screen too small for the program asks before anything is shown;
     // without a real screen (offscreen rendering) there is nothing to judge

@@ -165,6 +165,10 @@ bool Uebung::Starten(bool dialogZeigen, int wiederholung, int art)
     // 2. the document of the series entry
     if (serie && (!Dienste.Serie || !Dienste.Serie->EintragLaden()))
         return false;
+    // the entry's document replaced the last one: the captions the last run
+    // kept for its images belong to objects that are gone
+    if (serie)
+        m_bildCaps.clear();
     // 3. the abort guard and the object editor
     if (!UebungAbbrechenErlaubt())
         return false;

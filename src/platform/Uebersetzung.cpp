@@ -28,4 +28,10 @@ bool QtUebersetzungLaden(QCoreApplication &anwendung)
     return false;
 }
 
+void DeutschesGebietsschema()
+{
+    if (QLocale::system().language() != QLocale::German)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
 } // namespace kalumo

@@ -13,6 +13,12 @@ namespace kalumo {
 // translation is not installed (Qt's English texts stay).
 bool QtUebersetzungLaden(QCoreApplication &anwendung);
 
+// Dates, times and numbers in German as well: a system whose language is
+// not German (a bare "C" locale, an English desktop) would otherwise show
+// "15 Mar 2023" in best lists and protocols. A German system keeps its own
+// regional settings.
+void DeutschesGebietsschema();
+
 // The folder searched for Qt's translations.
 QString QtUebersetzungsordner();
 

@@ -4,6 +4,7 @@
 
 #include "Probelauf.h"
 
+#include "app/Serienanbindung.h"
 #include "app/Sitzung.h"
 #include "exercise/Puzzlehilfen.h"
 #include "exercise/Puzzlelauf.h"
@@ -12,8 +13,10 @@
 #include "platform/Dateidialoge.h"
 #include "platform/Einstellungsspeicher.h"
 #include "platform/Meldungen.h"
+#include "series/Seriepaket.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -441,4 +444,127 @@ TEST(Sitzung, UebungAbbrechenZeitlimitUndAbweisungen)
                            "Die Übungseinstellungen können nicht während der Übung geändert werden.",
                            "Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst beendet werden muss. "
                            "Daher kann im Moment keine eigene Übung gestartet werden."}));
+}
+
+namespace {
+
+// The window's side of a series: the end dialog and the total protocol.
+struct Serienprobe : Serienfenster
+{
+    int Beendet = 0;
+    QString Gesamtleistung, Protokoll;
+    std::vector<std::pair<int, int>> Status;
+    void SerieBeendetZeigen(const UebungsserieDataTyp &serie, const SerienBewertung &) override
+    {
+        ++Beendet;
+        Gesamtleistung = LeistungProzentText(serie.Gesamtleistung);
+    }
+    void ProtokollSetzen(const QString &p) override { Protokoll = p; }
+    void SerieStatusZeigen(int position, int anzahl) override { Status.emplace_back(position, anzahl); }
+};
+
+// Answers every query of the running partial exercise right.
+Eingabereaktion AllesRichtig(Uebungsprobe &p)
+{
+    Eingabereaktion r;
+    for (const AbfrageEintrag &e : std::vector<AbfrageEintrag>(p.s.Uebungsobjekt().AbfrageListe())) {
+        r = p.ablegen(e.Karte, e.Karte);
+        if (r.LaufEnde || p.s.Uebungsobjekt().Daten().EndeGrund != endeLaeuft)
+            break;
+    }
+    return r;
+}
+
+} // namespace
+
+TEST(Sitzung, SerieAusPaketVonDerKommandozeileBisZumGesamtprotokoll)
+{
+    // three documents of weights 1, 1, 2; the third has one minute and gets no answer
+    Uebungsprobe p("Blütenpflanze.kal");
+    SeriePaketInhalt inhalt;
+    inhalt.Protokolltitel = QStringLiteral("Klassenarbeit");
+    std::vector<QByteArray> dokumente;
+    const std::pair<const char *, int> teile[] = {{"Blütenpflanze.kal", 1}, {"Tabelle Formen.kal", 1},
+                                                  {"Blütenpflanze.kal", 2}};
+    for (const auto &[name, gewicht] : teile) {
+        QFile f(beispiel(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        dokumente.push_back(f.readAll());
+        SeriePaketEintrag e;
+        e.Datei = beispiel(name);
+        e.Titel = QString::fromUtf8(name);
+        e.Gewichtung = gewicht;
+        e.Zeit = gewicht == 2 ? 1 : 0;
+        e.Abfragemodus = 0;
+        inhalt.Eintraege.push_back(e);
+    }
+    inhalt.Skala = SerienSkalaTyp{};
+    const QString paket = p.ordner.filePath("arbeit.kausp");
+    ASSERT_TRUE(SeriePaketDateiSchreiben(paket, inhalt, dokumente));
+    Serienprobe fenster;
+    p.s.Serien().FensterSetzen(&fenster);
+
+    p.meldungen.AntwortVormerken(Antwort::Ja);   // "Die Übungs-Serie wird jetzt gestartet. Fortfahren?"
+    p.s.KommandozeileAusfuehren(KommandozeileAuswerten({paket}));
+    ASSERT_TRUE(p.s.Serien().Laeuft()) << p.meldungen.Texte().join('|').toStdString();
+    ASSERT_EQ(p.s.Modus(), modusUebung);
+    EXPECT_EQ(p.s.UebArt(), uebSerie);
+    // a document from a package has no file name: "Speichern" cannot overwrite the package
+    EXPECT_TRUE(p.s.Dok().Kopf.Dateiname.isEmpty());
+
+    AllesRichtig(p);
+    EXPECT_TRUE(p.meldungen.Texte().contains(
+        "Teilübung Nr. 1 von 3 ist beendet.\r\nMit Klick auf OK startet die nächste Teilübung."));
+    ASSERT_EQ(p.s.Modus(), modusUebung);
+    EXPECT_EQ(p.s.Dok().Kopf.titel, "Geometrische Formen");   // the second document is in
+    AllesRichtig(p);
+    ASSERT_EQ(p.s.Uebungsobjekt().Daten().ZLimit, 60);
+    // the third runs out of time
+    p.uhr.Setzen(p.uhr.Millisekunden() + 61'000);
+    const Eingabereaktion r = p.s.Takt(p.uhr.Millisekunden());
+    EXPECT_TRUE(r.LaufEnde);
+    EXPECT_TRUE(p.meldungen.Texte().contains("Teilübung Nr. 3 von 3 ist beendet."));
+    EXPECT_EQ(fenster.Beendet, 1);
+    EXPECT_EQ(fenster.Gesamtleistung, "50.0 %");
+    EXPECT_EQ(fenster.Status, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
+    EXPECT_TRUE(fenster.Protokoll.startsWith("<tit>Gesamtprotokoll der Übungsserie\r\n\r\n<tit>Klassenarbeit\r\n"));
+    for (int nr = 1; nr <= 3; ++nr)
+        EXPECT_TRUE(fenster.Protokoll.contains(QStringLiteral("<tit>Übungsprotokoll zu Teilübung Nr. %1\r\n").arg(nr)));
+    EXPECT_TRUE(fenster.Protokoll.contains("Gewichtung:\t2\r\n"));
+    EXPECT_FALSE(p.s.Serien().Laeuft());
+    // the window leaves the run; the package's document is closed
+    p.s.LernansichtAktivieren();
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    EXPECT_EQ(p.s.UebArt(), uebIndividual);
+    EXPECT_FALSE(p.s.DokumentOffen());
+}
+
+TEST(Sitzung, SerieWirdMitDemAbbruchEinerTeiluebungAufgegeben)
+{
+    Uebungsprobe p("Blütenpflanze.kal");
+    Serienprobe fenster;
+    p.s.Serien().FensterSetzen(&fenster);
+    UebungsserieDataTyp &serie = p.s.Serien().Serie();
+    for (int i = 0; i < 2; ++i) {
+        UebungsserieDokTyp e;
+        e.Datei = beispiel("Blütenpflanze.kal");
+        e.Titel = QStringLiteral("Blüte");
+        e.Zeit = 2;
+        serie.Dokumente.push_back(e);
+    }
+    ASSERT_TRUE(p.s.Serien().AusListeStarten(uebmodusEinVersuch));
+    // the entry's time reaches the run
+    EXPECT_EQ(p.s.Uebungsobjekt().Daten().Zeitlimit, zlMitLimit);
+    EXPECT_EQ(p.s.Uebungsobjekt().Daten().ZLimit, 120);
+    EXPECT_EQ(p.s.UebArt(), uebSerie);
+    // "Übung abbrechen": the guard asks, the run is left, the series abandoned
+    p.meldungen.AntwortVormerken(Antwort::Ja);
+    ASSERT_TRUE(p.s.UebungAbbrechenErlaubt());
+    p.s.LernansichtAktivieren();
+    EXPECT_FALSE(p.s.Serien().Laeuft());
+    EXPECT_EQ(fenster.Beendet, 0);
+    EXPECT_EQ(p.s.Modus(), modusLernansicht);
+    // an individual run afterwards is an individual run
+    ASSERT_TRUE(p.s.IndividualUebung());
+    EXPECT_EQ(p.s.UebArt(), uebIndividual);
 }

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QKeySequence>
+#include <QLocale>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -59,4 +60,15 @@ TEST(Uebersetzung, DateidialogAufDeutsch)
     const QString fotos = qEnvironmentVariable("KALUMO_BILDSCHIRMFOTOS");
     if (!fotos.isEmpty())
         dialog.grab().save(fotos + "/dateidialog.png");
+}
+
+TEST(Uebersetzung, DatumUndZeitAufDeutsch)
+{
+    // the test program sets the regional format at start as the program does
+    DeutschesGebietsschema();
+    const QDateTime t(QDate(2023, 3, 15), QTime(12, 0));
+    const QString text = QLocale().toString(t, QLocale::ShortFormat);
+    if (QLocale::system().language() == QLocale::German)
+        GTEST_SKIP() << "a German system keeps its own regional settings";
+    EXPECT_EQ(text.toStdString(), "15.03.23 12:00");
 }
