@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 
 #include "app/settings/TDateiordnerForm.h"
+#include "app/TSerienteil.h"
 #include "app/settings/TUebungsrueckmeldungForm.h"
 #include "exercise/TBestListForm.h"
 #include "exercise/TUebFertigForm.h"
@@ -34,6 +35,12 @@ void TForm1::uebungsendeEinrichten()
         if (m_uebProtokollForm)
             m_uebProtokollForm->Fuellen(m_sitzung.Ende().LetztesProtokoll());
     };
+    // "Protokoll..." of the series' end dialog: the total protocol
+    if (m_serienteil)
+        m_serienteil->ProtokollfensterSetzen([this](const QString &gesamtprotokoll) {
+            m_sitzung.Ende().SerienprotokollUebernehmen(gesamtprotokoll);
+            uebungsprotokollZeigen(true);
+        });
     connect(Aktion(QStringLiteral("ProtokollLetzteUebung1")), &QAction::triggered, this,
             &TForm1::ProtokollLetzteUebung1Click);
     connect(Aktion(QStringLiteral("Uebungsrueckmeldung1")), &QAction::triggered, this,

@@ -39,6 +39,17 @@ void Uebungsende::Verarbeiten(Uebung &uebung, const EinstellungenTyp &einst, qin
     d.InBestenliste = m_bestenliste.Eingetragen;
 }
 
+void Uebungsende::SerienprotokollUebernehmen(const QString &gesamtprotokoll)
+{
+    if (m_protokoll.Serie && m_protokoll.Text.startsWith(gesamtprotokoll))
+        return;
+    m_protokoll = {};
+    m_protokoll.Text = gesamtprotokoll;
+    m_protokoll.Serie = true;
+    if (NeuesProtokoll)
+        NeuesProtokoll();
+}
+
 bool Uebungsende::Eintragen(Uebung &uebung, Meldungen &meldungen)
 {
     if (m_bestenliste.Eingetragen || !m_bestenliste.Anbieten)

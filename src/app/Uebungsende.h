@@ -41,6 +41,9 @@ public:
     // The last finished protocol (with the comments added since).
     UebungsprotokollTyp &LetztesProtokoll() { return m_protokoll; }
     const UebungsprotokollTyp &LetztesProtokoll() const { return m_protokoll; }
+    // The total protocol of an exercise series becomes the last protocol
+    // (comments added to it since stay when it is taken again).
+    void SerienprotokollUebernehmen(const QString &gesamtprotokoll);
     // The file the automatic saving wrote at the last end (empty when none).
     const QString &GespeichertesProtokoll() const { return m_gespeichert; }
 
