@@ -198,7 +198,7 @@ void TForm1::menuesBauen()
     verbinden("Uebungseinstellungen1", &TForm1::Uebungseinstellungen1Click);
     verbinden("UebungAbbrechen1", &TForm1::UebungAbbrechen1Click);
     verbinden("Notenskala1", &TForm1::Notenskala1Click);
-    m_serienteil = new TSerienteil(m_sitzung, this, m_serieStatusPan);
+    m_serienteil = new TSerienteil(m_sitzung, this);
     m_serienteil->NachBefehlSetzen([this] {
         uebungsendePruefen();
         ZustandAnzeigen();
@@ -309,6 +309,7 @@ void TForm1::panelsBauen()
     info->addWidget(m_uebStatusPan);
     m_serieStatusPan = new TUebserieStatusPan(m_infoPan);
     m_serieStatusPan->setObjectName(QStringLiteral("UebserieStatusPan"));
+    m_serienteil->StatusPanSetzen(m_serieStatusPan);
     m_puzzleStatusPan = new QLabel(m_infoPan);
     m_puzzleStatusPan->setObjectName(QStringLiteral("SPuzzleStatusPan"));
     for (QWidget *l : std::initializer_list<QWidget *>{m_serieStatusPan, m_puzzleStatusPan}) {

@@ -13,11 +13,10 @@
 
 namespace kalumo {
 
-TSerienteil::TSerienteil(Sitzung &sitzung, QWidget *fenster, TUebserieStatusPan *statusPan)
+TSerienteil::TSerienteil(Sitzung &sitzung, QWidget *fenster)
     : QObject(fenster)
     , m_s(sitzung)
     , m_fenster(fenster)
-    , m_statusPan(statusPan)
 {
     m_s.Serien().FensterSetzen(this);
 }

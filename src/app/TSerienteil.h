@@ -24,8 +24,10 @@ class TSerienteil : public QObject, public Serienfenster
 {
     Q_OBJECT
 public:
-    // fenster: the parent of the dialogs; statusPan: the series status panel.
-    TSerienteil(Sitzung &sitzung, QWidget *fenster, TUebserieStatusPan *statusPan);
+    // fenster: the parent of the dialogs.
+    TSerienteil(Sitzung &sitzung, QWidget *fenster);
+    // The series status panel (made with the window's panels).
+    void StatusPanSetzen(TUebserieStatusPan *pan) { m_statusPan = pan; }
     ~TSerienteil() override;
 
     // The protocol window shows a protocol (the total protocol of a series).
@@ -54,7 +56,7 @@ private:
 
     Sitzung &m_s;
     QWidget *m_fenster;
-    TUebserieStatusPan *m_statusPan;
+    TUebserieStatusPan *m_statusPan = nullptr;
     std::function<void(const QString &)> m_protokollfenster;
     std::function<void()> m_nachBefehl;
     TUebungsserieForm *m_erstellen = nullptr;

@@ -7,6 +7,7 @@
 
 #include "app/TForm1.h"
 #include "app/TLernbild.h"
+#include "app/TSerienteil.h"
 #include "exercise/TBestListForm.h"
 #include "exercise/TNameEingabeForm.h"
 #include "app/settings/TUebungsrueckmeldungForm.h"
@@ -25,6 +26,9 @@
 #include "learnview/Objektarten.h"
 #include "platform/Dateidialoge.h"
 #include "platform/Einstellungsspeicher.h"
+#include "series/Seriepaket.h"
+#include "series/TUebserieFertigForm.h"
+#include "series/TUebserieStatusPan.h"
 
 #include <QApplication>
 #include <QDir>
@@ -476,6 +480,19 @@ void bisZumEndeLoesen(Fenster &f, const int &ergebnisse)
     }
 }
 
+// Drags every card of the running partial exercise onto its own target,
+// until the series moves on.
+void teiluebungLoesen(Fenster &f)
+{
+    const int position = f.s().Serien().Serie().Position;
+    for (const AbfrageEintrag &e : std::vector<AbfrageEintrag>(f.u().AbfrageListe())) {
+        if (f.s().Serien().Serie().Position != position)
+            return;
+        ziehen(f.pan(), Griffpunkt(f.u(), f.karte(e.Karte)), f.ablage(e.Karte, e.Karte));
+        ASSERT_TRUE(f.pauseAbwarten());
+    }
+}
+
 QByteArray dateiLesen(const QString &pfad)
 {
     QFile d(pfad);
@@ -736,4 +753,83 @@ TEST(TForm1Uebung, RueckmeldungsdialogUndOptionen)
     EXPECT_EQ(f.speicher.Text("Opt-Uebungsrueckmeldung-MCFehlendText", {}), "Es fehlt:");
     EXPECT_EQ(f.speicher.Bool("Opt-AutoProtSpeichern", vorher), !vorher);
     EXPECT_TRUE(f.speicher.Bool("Opt-ErgebBestListEintragen", false));
+}
+
+TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
+{
+    Fenster f("Blütenpflanze.kal");
+    // a package of three examples: weights 1, 1, 2; the last one has one minute
+    SeriePaketInhalt inhalt;
+    inhalt.Protokolltitel = QStringLiteral("Test Klasse 5b");
+    inhalt.Skala = SerienSkalaTyp{};
+    std::vector<QByteArray> dokumente;
+    const std::pair<const char *, int> teile[] = {{"Blütenpflanze.kal", 1}, {"Tabelle Formen.kal", 1},
+                                                  {"Blütenpflanze.kal", 2}};
+    for (const auto &[name, gewicht] : teile) {
+        QFile d(beispiel(name));
+        ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+        dokumente.push_back(d.readAll());
+        SeriePaketEintrag e;
+        e.Datei = beispiel(name);
+        e.Titel = QString::fromUtf8(name);
+        e.Gewichtung = gewicht;
+        e.Zeit = gewicht == 2 ? 1 : 0;
+        e.Abfragemodus = 0;
+        inhalt.Eintraege.push_back(e);
+    }
+    QTemporaryDir ordner;
+    const QString paket = ordner.filePath("test.kausp");
+    ASSERT_TRUE(SeriePaketDateiSchreiben(paket, inhalt, dokumente));
+
+    f.dialoge.Antworten.push_back(paket);
+    f.meldungen.AntwortVormerken(Antwort::Ja);   // "Die Übungs-Serie wird jetzt gestartet. Fortfahren?"
+    // a package always asks for the name
+    QTimer::singleShot(0, &f.form, [&] {
+        TNameEingabeForm *name = f.form.NameEingabeForm();
+        EXPECT_TRUE(name->isVisible());
+        name->NameEdit()->setText("Jonas");
+        name->OkKnopf()->click();
+    });
+    f.form.Aktion("UebungsserieAusfuehren1")->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(f.s().Modus(), modusUebung) << f.meldungen.Texte().join('|').toStdString();
+    EXPECT_TRUE(f.form.SerieStatusPan()->isVisible());
+    EXPECT_EQ(f.form.SerieStatusPan()->NummerLabel()->text(), "1");
+    EXPECT_EQ(f.form.SerieStatusPan()->VonLabel()->text(), "von  3");
+    foto(f.form, "serie-teiluebung1.png");
+
+    teiluebungLoesen(f);
+    ASSERT_EQ(f.s().Serien().Serie().Position, 1);
+    EXPECT_EQ(f.form.SerieStatusPan()->NummerLabel()->text(), "2");
+    EXPECT_EQ(f.s().Dok().Kopf.titel, "Geometrische Formen");
+    teiluebungLoesen(f);
+    ASSERT_EQ(f.s().Serien().Serie().Position, 2);
+
+    // the third runs out of time; the end dialog shows the total result
+    QString leistung, bewertung;
+    QTimer schliesser;
+    QObject::connect(&schliesser, &QTimer::timeout, [&] {
+        if (TUebserieFertigForm *d = f.form.Serienteil()->FertigForm()) {
+            leistung = d->LeistungWert()->text();
+            bewertung = d->BewertungWert()->text();
+            foto(*d, "serie-beendet.png");
+            d->SchliessenKnopf()->click();
+        }
+    });
+    schliesser.start(20);
+    f.uhr.Setzen(f.uhr.Millisekunden() + 61'000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().Modus() == modusLernansicht; }, 10000));
+    EXPECT_EQ(leistung, "50.0 %");
+    EXPECT_EQ(bewertung, "ausreichend");
+    EXPECT_TRUE(f.meldungen.Texte().contains(
+        "Teilübung Nr. 2 von 3 ist beendet.\r\nMit Klick auf OK startet die nächste Teilübung."));
+    const QString protokoll = f.form.Serienteil()->Gesamtprotokoll();
+    EXPECT_TRUE(protokoll.startsWith("<tit>Gesamtprotokoll der Übungsserie\r\n\r\n<tit>Test Klasse 5b\r\n"));
+    EXPECT_TRUE(protokoll.contains("Teilnehmername:\tJonas\r\n"));
+    for (int nr = 1; nr <= 3; ++nr)
+        EXPECT_TRUE(protokoll.contains(QStringLiteral("<tit>Übungsprotokoll zu Teilübung Nr. %1\r\n").arg(nr)));
+    // the package's document is closed: the start page
+    EXPECT_FALSE(f.s().DokumentOffen());
+    EXPECT_FALSE(f.form.SerieStatusPan()->isVisible());
+    EXPECT_EQ(f.s().UebArt(), uebIndividual);
 }
