@@ -806,13 +806,18 @@ TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
     ASSERT_EQ(f.s().Serien().Serie().Position, 2);
 
     // the third runs out of time; the end dialog shows the total result
-    QString leistung, bewertung;
+    QString leistung, bewertung, gesamtImFenster;
     QTimer schliesser;
     QObject::connect(&schliesser, &QTimer::timeout, [&] {
         if (TUebserieFertigForm *d = f.form.Serienteil()->FertigForm()) {
             leistung = d->LeistungWert()->text();
             bewertung = d->BewertungWert()->text();
             foto(*d, "serie-beendet.png");
+            // "Protokoll..." shows the total protocol in the protocol window
+            d->ProtokollKnopf()->click();
+            TUebProtokollForm *p = f.form.UebProtokollForm();
+            gesamtImFenster = p->isVisible() ? p->Anzeige()->Protokoll() : QString();
+            p->SchliessenKnopf()->click();
             d->SchliessenKnopf()->click();
         }
     });
@@ -824,6 +829,8 @@ TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
     EXPECT_TRUE(f.meldungen.Texte().contains(
         "Teilübung Nr. 2 von 3 ist beendet.\r\nMit Klick auf OK startet die nächste Teilübung."));
     const QString protokoll = f.form.Serienteil()->Gesamtprotokoll();
+    EXPECT_EQ(gesamtImFenster, protokoll);
+    EXPECT_TRUE(f.s().Ende().LetztesProtokoll().Serie);
     EXPECT_TRUE(protokoll.startsWith("<tit>Gesamtprotokoll der Übungsserie\r\n\r\n<tit>Test Klasse 5b\r\n"));
     EXPECT_TRUE(protokoll.contains("Teilnehmername:\tJonas\r\n"));
     for (int nr = 1; nr <= 3; ++nr)
