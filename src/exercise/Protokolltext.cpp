@@ -67,54 +67,56 @@ QString PositionGezeigt(const ProtokollEintrag &e)
     return QStringLiteral("Der Position ") + z + QStringLiteral(" soll das richtige Text- oder Bildkärtchen zugeordnet werden");
 }
 
+// The words of the answer lines of image labelling, cloze and crossword.
+struct Zuordnungsworte
+{
+    const char *Karte;           // "Lückentext "
+    const char *RichtigesZiel;   // "der richtigen Lücke"
+    const char *ZielVon;         // "der Lücke von "
+    const char *ZielName;        // "Der Lücke " (single query of positions)
+    const char *RichtigeKarte;   // "der richtige Lückentext"
+    const char *KarteName;       // "der Lückentext "
+};
+
+const Zuordnungsworte &WorteVon(Zuordnungsart art)
+{
+    static const Zuordnungsworte luecke{"Lückentext ", "der richtigen Lücke", "der Lücke von ", "Der Lücke ",
+                                        "der richtige Lückentext", "der Lückentext "};
+    static const Zuordnungsworte kreuzwort{"Buchstabenkärtchen ", "der richtigen Position", "der Position von ",
+                                           "Der Position von ", "das richtige Buchstabenkärtchen",
+                                           "das Buchstabenkärtchen "};
+    static const Zuordnungsworte bild{"Text-/Bildkärtchen ", "der richtigen Position", "der Position von ",
+                                      "Der Position von ", "das richtige Text-/Bildkärtchen", "das Text-/Bildkärtchen "};
+    switch (art) {
+    case Zuordnungsart::Luecke: return luecke;
+    case Zuordnungsart::Kreuzwort: return kreuzwort;
+    case Zuordnungsart::Bild:
+    case Zuordnungsart::Korb: break;
+    }
+    return bild;
+}
+
 // The answer line of image labelling, cloze and crossword.
 QString ZuordnungsAntwort(const ProtokollEintrag &e)
 {
     const QString k = q(e.KarteText), z = q(e.ZielText);
-    // card name, target ("der richtigen Position" / "der Position von"), and
-    // the words of the single query of positions
-    QString karte, richtigesZiel, zielVon, zielName, richtigeKarte, karteName;
-    switch (ArtVon(e.DokTyp)) {
-    case Zuordnungsart::Luecke:
-        karte = QStringLiteral("Lückentext ");
-        richtigesZiel = QStringLiteral("der richtigen Lücke");
-        zielVon = QStringLiteral("der Lücke von ");
-        zielName = QStringLiteral("Der Lücke ");
-        richtigeKarte = QStringLiteral("der richtige Lückentext");
-        karteName = QStringLiteral("der Lückentext ");
-        break;
-    case Zuordnungsart::Kreuzwort:
-        karte = QStringLiteral("Buchstabenkärtchen ");
-        richtigesZiel = QStringLiteral("der richtigen Position");
-        zielVon = QStringLiteral("der Position von ");
-        zielName = QStringLiteral("Der Position von ");
-        richtigeKarte = QStringLiteral("das richtige Buchstabenkärtchen");
-        karteName = QStringLiteral("das Buchstabenkärtchen ");
-        break;
-    case Zuordnungsart::Bild:
-    case Zuordnungsart::Korb:
-        karte = QStringLiteral("Text-/Bildkärtchen ");
-        richtigesZiel = QStringLiteral("der richtigen Position");
-        zielVon = QStringLiteral("der Position von ");
-        zielName = QStringLiteral("Der Position von ");
-        richtigeKarte = QStringLiteral("das richtige Text-/Bildkärtchen");
-        karteName = QStringLiteral("das Text-/Bildkärtchen ");
-        break;
-    }
+    const Zuordnungsworte &w = WorteVon(ArtVon(e.DokTyp));
+    auto t = [](const char *text) { return QString::fromUtf8(text); };
     if (e.AbfrageModus == abfEinzelPositionen) {
         if (e.Richtig)
-            return QStringLiteral("RICHTIG - ") + zielName + z + QStringLiteral(" wird ") + richtigeKarte
+            return QStringLiteral("RICHTIG - ") + t(w.ZielName) + z + QStringLiteral(" wird ") + t(w.RichtigeKarte)
                    + QStringLiteral(" zugeordnet");
-        return QStringLiteral("FALSCH - ") + zielName + z + QStringLiteral(" wird ") + karteName + k
+        return QStringLiteral("FALSCH - ") + t(w.ZielName) + z + QStringLiteral(" wird ") + t(w.KarteName) + k
                + QStringLiteral(" zugeordnet");
     }
     if (e.Richtig) {
         if (e.AbfrageModus == abfEinzelTexte)
-            return QStringLiteral("RICHTIG - ") + karte + k + QStringLiteral(" wird richtig zugeordnet");
-        return QStringLiteral("RICHTIG - ") + karte + k + QStringLiteral(" wird ") + richtigesZiel
+            return QStringLiteral("RICHTIG - ") + t(w.Karte) + k + QStringLiteral(" wird richtig zugeordnet");
+        return QStringLiteral("RICHTIG - ") + t(w.Karte) + k + QStringLiteral(" wird ") + t(w.RichtigesZiel)
                + QStringLiteral(" zugeordnet");
     }
-    return QStringLiteral("FALSCH - ") + karte + k + QStringLiteral(" wird ") + zielVon + z + QStringLiteral(" zugeordnet");
+    return QStringLiteral("FALSCH - ") + t(w.Karte) + k + QStringLiteral(" wird ") + t(w.ZielVon) + z
+           + QStringLiteral(" zugeordnet");
 }
 
 QString Antwortzeile(const ProtokollEintrag &e)

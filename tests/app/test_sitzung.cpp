@@ -2,6 +2,7 @@
 // picture area forwards to, opening, uncovering, drawing and closing a
 // document, the closing questions and the settings written once.
 
+#include "Beispielpaket.h"
 #include "Probelauf.h"
 
 #include "app/Serienanbindung.h"
@@ -481,26 +482,9 @@ TEST(Sitzung, SerieAusPaketVonDerKommandozeileBisZumGesamtprotokoll)
 {
     // three documents of weights 1, 1, 2; the third has one minute and gets no answer
     Uebungsprobe p("Blütenpflanze.kal");
-    SeriePaketInhalt inhalt;
-    inhalt.Protokolltitel = QStringLiteral("Klassenarbeit");
-    std::vector<QByteArray> dokumente;
-    const std::pair<const char *, int> teile[] = {{"Blütenpflanze.kal", 1}, {"Tabelle Formen.kal", 1},
-                                                  {"Blütenpflanze.kal", 2}};
-    for (const auto &[name, gewicht] : teile) {
-        QFile f(beispiel(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        dokumente.push_back(f.readAll());
-        SeriePaketEintrag e;
-        e.Datei = beispiel(name);
-        e.Titel = QString::fromUtf8(name);
-        e.Gewichtung = gewicht;
-        e.Zeit = gewicht == 2 ? 1 : 0;
-        e.Abfragemodus = 0;
-        inhalt.Eintraege.push_back(e);
-    }
-    inhalt.Skala = SerienSkalaTyp{};
     const QString paket = p.ordner.filePath("arbeit.kausp");
-    ASSERT_TRUE(SeriePaketDateiSchreiben(paket, inhalt, dokumente));
+    ASSERT_TRUE(test::BeispielpaketSchreiben(paket, QStringLiteral("Klassenarbeit"),
+                                             {{"Blütenpflanze.kal", 1}, {"Tabelle Formen.kal", 1}, {"Blütenpflanze.kal", 2, 1}}));
     Serienprobe fenster;
     p.s.Serien().FensterSetzen(&fenster);
 

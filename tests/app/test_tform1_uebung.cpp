@@ -5,6 +5,8 @@
 // only, the refusals, and the abort with its guard.
 // KALUMO_BILDSCHIRMFOTOS=FOLDER keeps pictures of the run.
 
+#include "Beispielpaket.h"
+
 #include "app/TForm1.h"
 #include "app/TLernbild.h"
 #include "app/TSerienteil.h"
@@ -26,7 +28,6 @@
 #include "learnview/Objektarten.h"
 #include "platform/Dateidialoge.h"
 #include "platform/Einstellungsspeicher.h"
-#include "series/Seriepaket.h"
 #include "series/TUebserieFertigForm.h"
 #include "series/TUebserieStatusPan.h"
 
@@ -759,27 +760,10 @@ TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
 {
     Fenster f("Blütenpflanze.kal");
     // a package of three examples: weights 1, 1, 2; the last one has one minute
-    SeriePaketInhalt inhalt;
-    inhalt.Protokolltitel = QStringLiteral("Test Klasse 5b");
-    inhalt.Skala = SerienSkalaTyp{};
-    std::vector<QByteArray> dokumente;
-    const std::pair<const char *, int> teile[] = {{"Blütenpflanze.kal", 1}, {"Tabelle Formen.kal", 1},
-                                                  {"Blütenpflanze.kal", 2}};
-    for (const auto &[name, gewicht] : teile) {
-        QFile d(beispiel(name));
-        ASSERT_TRUE(d.open(QIODevice::ReadOnly));
-        dokumente.push_back(d.readAll());
-        SeriePaketEintrag e;
-        e.Datei = beispiel(name);
-        e.Titel = QString::fromUtf8(name);
-        e.Gewichtung = gewicht;
-        e.Zeit = gewicht == 2 ? 1 : 0;
-        e.Abfragemodus = 0;
-        inhalt.Eintraege.push_back(e);
-    }
     QTemporaryDir ordner;
     const QString paket = ordner.filePath("test.kausp");
-    ASSERT_TRUE(SeriePaketDateiSchreiben(paket, inhalt, dokumente));
+    ASSERT_TRUE(test::BeispielpaketSchreiben(paket, QStringLiteral("Test Klasse 5b"),
+                                             {{"Blütenpflanze.kal", 1}, {"Tabelle Formen.kal", 1}, {"Blütenpflanze.kal", 2, 1}}));
 
     f.dialoge.Antworten.push_back(paket);
     f.meldungen.AntwortVormerken(Antwort::Ja);   // "Die Übungs-Serie wird jetzt gestartet. Fortfahren?"

@@ -155,6 +155,14 @@ std::vector<int> Testlauf::ObjekteVon(int typ) const
     return v;
 }
 
+std::vector<Etikett> NeunEtiketten()
+{
+    std::vector<Etikett> e;
+    for (int i = 0; i < 9; ++i)
+        e.push_back({QStringLiteral("Wort %1").arg(i), 0.1 + 0.08 * i, 0.2 + 0.06 * i});
+    return e;
+}
+
 QString Testlauf::Text(int objekt) const
 {
     return normText(dok.Objekte[size_t(objekt)].Cap);

@@ -26,6 +26,8 @@ struct Etikett
     double Kx, Ky;
 };
 Dokument Etikettenseite(const std::vector<Etikett> &etiketten);
+// Nine labels "Wort 0" … "Wort 8" on a diagonal.
+std::vector<Etikett> NeunEtiketten();
 
 // The settings as given, with everything else at the dialog defaults.
 UebEinstTyp Einst(int abfrageModus = abfFrei, int zuordnungRichtig = 0, int zuordnungFalsch = 0,

@@ -50,13 +50,6 @@ public:
     std::vector<bool> Moeglich;
 };
 
-std::vector<Etikett> NeunEtiketten()
-{
-    std::vector<Etikett> e;
-    for (int i = 0; i < 9; ++i)
-        e.push_back({QStringLiteral("Wort %1").arg(i), 0.1 + 0.08 * i, 0.2 + 0.06 * i});
-    return e;
-}
 
 } // namespace
 

@@ -134,10 +134,7 @@ TEST(Uebungsprotokoll, StempelUndZeilenenden)
 TEST(Uebungsprotokoll, KopfNachDemZeitlimit)
 {
     // 3 right, 1 failed attempt, 6 open when the time is up
-    std::vector<Etikett> etiketten;
-    for (int i = 0; i < 9; ++i)
-        etiketten.push_back({QStringLiteral("Wort %1").arg(i), 0.1 + 0.08 * i, 0.2 + 0.06 * i});
-    Dokument dok = Etikettenseite(etiketten);
+    Dokument dok = Etikettenseite(NeunEtiketten());
     dok.Kopf.titel = QStringLiteral("Wörter üben");
     dok.Kopf.Dateiname = QStringLiteral("/schule/klasse 5/Wörter.kal");
     Testlauf t(std::move(dok));
