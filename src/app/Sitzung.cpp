@@ -1,5 +1,6 @@
 #include "app/Sitzung.h"
 
+#include "app/Netzsteuerung.h"
 #include "app/Serienanbindung.h"
 
 #include "exercise/Uebungslauf.h"
@@ -33,6 +34,7 @@ Sitzung::Sitzung(const QString &programmOrdner)
     m_dok.Basisbild = m_startbild;
     NeuesDokument(m_dok);
     m_dok.ZuvorAngezeigtesDokument.clear();
+    m_netz = std::make_unique<Netzsteuerung>(*this);
 }
 
 Sitzung::~Sitzung() = default;
@@ -103,6 +105,9 @@ void Sitzung::LernansichtAktivieren()
     }
     Neuaufbau();
     ModusMelden();
+    // a network participant's document closes once its run has gone
+    if (alt)
+        m_netz->NachDemLauf();
 }
 
 Eingabereaktion Sitzung::Takt(qint64 ms)

@@ -42,6 +42,7 @@ namespace kalumo {
 
 class Dateidialoge;
 class Einstellungsspeicher;
+class Netzsteuerung;
 class Serienanbindung;
 class Uebungslauf;
 struct TeiluebungStart;
@@ -178,6 +179,14 @@ public:
     bool Uebungseinstellungen();
     // The success sound of a run (a solved sliding puzzle).
     void ErfolgsTon();
+    // The options of the menu "Optionen", the grading scale and the
+    // feedback texts and sounds as the settings say now.
+    void UebungVorbereiten();
+    // The messages and the clock of runs: they follow the session's.
+    Meldungen &Laufmeldungen() { return m_uebMeldungen; }
+    const Millisekundenquelle &Laufuhr() const { return m_uebUhr; }
+    // The network exercise (teacher computer and participant).
+    Netzsteuerung &Netz() { return *m_netz; }
 
     // ---- exercise series ----
     // The series runner and its menu commands (app/Serienanbindung.h).
@@ -235,9 +244,6 @@ private:
     QString ArbeitsblattZumSpeichern(const HeaderDataTyp &kopf) const override;
 
     void ModusMelden();
-    // The options of the menu "Optionen", the grading scale and the
-    // feedback texts and sounds as the settings say now.
-    void UebungVorbereiten();
     // The run's result is due (Uebung's BeimErgebnis).
     void UebungsergebnisDa();
     bool uebungStarten(bool dialogZeigen);
@@ -326,6 +332,8 @@ private:
     bool m_zentraleKonfigurationGesetzt = false;
     bool m_einstellungenGeladen = false;
     bool m_einstellungenGeschrieben = false;
+    // last: it goes first, while the exercise it hooks into still exists
+    std::unique_ptr<Netzsteuerung> m_netz;
 };
 
 } // namespace kalumo

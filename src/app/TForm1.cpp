@@ -83,6 +83,7 @@ TForm1::TForm1(QWidget *parent)
     m_sitzung.AnzeigeSetzen(this);
     menuesBauen();
     panelsBauen();
+    netzVerbinden();
     TitelAnzeigen();
     ZustandAnzeigen();
     resize(1024, 740);

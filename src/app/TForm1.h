@@ -32,6 +32,9 @@ class QWidget;
 namespace kalumo {
 
 class TArbeitsblattForm;
+class TBestListForm;
+class TMasterProtForm;
+class TNetzUebungTnStartForm;
 class TInfoForm;
 class TLernbild;
 class TWerkzeugleiste;
@@ -149,6 +152,17 @@ public:
     void Uebungsrueckmeldung1Click();
     // The mail program of "Per E-Mail versenden"; tests install a scripted one.
     void EMailProgrammSetzen(EMailProgramm *e);
+    // The network exercise (TForm1Netz.cpp): the teacher menu, joining, the
+    // network best list and the communication settings.
+    void NetzUebungInitiieren1Click();
+    void NetzUebungBeenden1Click();
+    void Kontrollanzeige1Click();
+    void NetzUebungTeilnehmen1Click();
+    void BestenlisteNetz1Click();
+    void NetzKommunikation1Click();
+    TMasterProtForm *Kontrollanzeige();
+    TNetzUebungTnStartForm *BeitrittForm();
+    TBestListForm *NetzBestListForm() const { return m_netzBestListForm; }
     // The exercise series: its menu commands, status panel and end dialog.
     TSerienteil *Serienteil() const { return m_serienteil; }
     TUebserieStatusPan *SerieStatusPan() const { return m_serieStatusPan; }
@@ -185,6 +199,7 @@ private:
     void uebungsendeEinrichten();
     void uebungsprotokollZeigen(bool modal);
     void ergebnisBestenlisteZeigen();
+    void netzVerbinden();
 
     // What the exercise asks of the main window beyond its panel.
     class Fensteroberflaeche : public UebungsOberflaeche
@@ -228,6 +243,9 @@ private:
     TUebProtokollForm *m_uebProtokollForm = nullptr;   // made when first shown
     XdgEMailProgramm m_xdgEMail;
     EMailProgramm *m_email = &m_xdgEMail;
+    TMasterProtForm *m_kontrollanzeige = nullptr;
+    TNetzUebungTnStartForm *m_beitrittForm = nullptr;
+    TBestListForm *m_netzBestListForm = nullptr;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;
 

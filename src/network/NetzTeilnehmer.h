@@ -40,6 +40,8 @@ inline constexpr int kNetzTeilnehmerKennungLaenge = 30;
 
 // ---- the join dialog's poll (every 500 ms) ------------------------------------
 
+inline constexpr int kNetzBeitrittPollMs = 500;
+
 struct NetzBeitrittsstatus
 {
     bool Verfuegbar = false;        // "Teilnehmen" enabled

@@ -17,8 +17,6 @@ class QPushButton;
 
 namespace kalumo {
 
-inline constexpr int kNetzBeitrittPollMs = 500;
-
 class TNetzUebungTnStartForm : public QDialog
 {
     Q_OBJECT

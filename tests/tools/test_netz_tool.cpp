@@ -1,6 +1,7 @@
 // kalumo-tool netdat-dump and netz-lehrer: a teacher and three participants
 // as separate processes on one machine, in both transports.
 
+#include "Netzprozesse.h"
 #include "network/NetzDateien.h"
 
 #include <QCoreApplication>
@@ -22,17 +23,11 @@ using namespace kalumo;
 
 namespace {
 
-struct Lauf
-{
-    int code = -1;
-    QByteArray aus, fehler;
-};
+using Lauf = test::Prozesslauf;
 
 Lauf Beenden(QProcess &p)
 {
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return test::ProzessBeenden(p, 60000);
 }
 
 Lauf werkzeug(const QStringList &argumente)
@@ -44,18 +39,12 @@ Lauf werkzeug(const QStringList &argumente)
 
 QJsonObject json(const QByteArray &text)
 {
-    QJsonParseError fehler{};
-    const QJsonDocument d = QJsonDocument::fromJson(text, &fehler);
-    EXPECT_EQ(fehler.error, QJsonParseError::NoError) << text.constData();
-    return d.object();
+    return test::JsonObjekt(text);
 }
 
 QProcessEnvironment Rechner(const QString &name)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KALUMO_RECHNERNAME"), name);
-    env.insert(QStringLiteral("KALUMO_BENUTZER"), QStringLiteral("schueler"));
-    return env;
+    return test::RechnerUmgebung(name);
 }
 
 } // namespace

@@ -1,11 +1,13 @@
-// The network exercise: netdat-dump, netz-lehrer.
+// The network exercise: netdat-dump, netz-lehrer, netz-teilnehmer.
 
 #include "Befehle.h"
 #include "BewertungJson.h"
 #include "NetzJson.h"
+#include "Uebungslauf.h"
 #include "Werkzeugdienste.h"
 #include "exercise/Bestenliste.h"
 #include "network/NetzLehrer.h"
+#include "network/NetzTeilnahme.h"
 #include "platform/Rechner.h"
 
 #include <QCoreApplication>
@@ -182,10 +184,176 @@ int netzLehrer(const QStringList &a)
     return 0;
 }
 
+// The options of netz-teilnehmer.
+struct TeilnehmerOptionen
+{
+    NetzKomTyp Kom;
+    QString Name;
+    QString Aktionsdatei;
+    quint32 Saat = 1;
+    int Wiederholungen = 0;   // "Übung wiederholen" in the result window, so often
+    int Warten = 0;           // seconds the join dialog waits for the exercise
+};
+
+std::optional<TeilnehmerOptionen> teilnehmerOptionen(const QStringList &a)
+{
+    TeilnehmerOptionen o;
+    o.Kom.Ordner.clear();
+    bool kanal = false, name = false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const QString &w = a[i];
+        if (i + 1 >= a.size())
+            return std::nullopt;
+        const QString &wert = a[++i];
+        bool ok = false;
+        const int zahl = wert.toInt(&ok);
+        if (w == QLatin1String("--folder")) {
+            o.Kom.Ordner = wert;
+        } else if (w == QLatin1String("--channel")) {
+            o.Kom.Kanal = wert;
+            kanal = true;
+        } else if (w == QLatin1String("--name")) {
+            o.Name = wert;
+            name = true;
+        } else if (w == QLatin1String("--verfahren")) {
+            if (!ok || zahl < netzVerfahrenOrdner || zahl > netzVerfahrenDatagramm)
+                return std::nullopt;
+            o.Kom.Verfahren = zahl;
+        } else if (w == QLatin1String("--actions")) {
+            o.Aktionsdatei = wert;
+        } else if (w == QLatin1String("--seed")) {
+            o.Saat = wert.toUInt(&ok);
+            if (!ok)
+                return std::nullopt;
+        } else if (w == QLatin1String("--repeat")) {
+            if (!ok || zahl < 0 || zahl > 100)
+                return std::nullopt;
+            o.Wiederholungen = zahl;
+        } else if (w == QLatin1String("--wait")) {
+            if (!ok || zahl < 0 || zahl > 3600)
+                return std::nullopt;
+            o.Warten = zahl;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (o.Kom.Ordner.isEmpty() || !kanal || !name)
+        return std::nullopt;
+    if (!o.Kom.Ordner.endsWith(QLatin1Char('/')))
+        o.Kom.Ordner += QLatin1Char('/');
+    return o;
+}
+
+// The result window of a participant: "Übung wiederholen" as often as asked,
+// then "Zur Lernansicht".
+class Wiederholungswahl : public Ergebnishaken
+{
+public:
+    explicit Wiederholungswahl(int mal) : m_mal(mal) {}
+    ErgebnisWahl Zeigen(const Uebung &, bool) override
+    {
+        if (m_mal <= 0)
+            return {};
+        --m_mal;
+        return {true, wiedKomplett};
+    }
+
+private:
+    int m_mal;
+};
+
+int netzTeilnehmer(const QStringList &a)
+{
+    const std::optional<TeilnehmerOptionen> o = teilnehmerOptionen(a);
+    if (!o)
+        return Gebrauch();
+    QJsonArray aktionen;
+    if (!o->Aktionsdatei.isEmpty()) {
+        QString fehler;
+        const std::optional<QJsonArray> gelesen = AktionsdateiLesen(o->Aktionsdatei, fehler);
+        if (!gelesen)
+            return Aufruffehler(fehler);
+        aktionen = *gelesen;
+    }
+
+    Werkzeugmeldungen meldungen;
+    auto abgelehnt = [&](const QString &text) {
+        Ausgeben(Json::Objekt().Feld("refused", text).Text());
+        return 1;
+    };
+    // the join dialog: the folder must exist, a name be given (20 characters
+    // at most), and the exercise be open for joining
+    if (const QString f = KommKanalPruefen(o->Kom.Kanal); !f.isEmpty())
+        return abgelehnt(f);
+    if (!QFileInfo(o->Kom.Ordner).isDir())
+        return abgelehnt(NetzKomOrdnerFehltText());
+    const QString name = o->Name.left(kNetzNameHoechstlaengeDialog);
+    if (name.trimmed().isEmpty())
+        return abgelehnt(NetzNameFehltText());
+    const NetzPfade pfade = NetzPfadeVon(o->Kom.Ordner, o->Kom.Kanal);
+    QElapsedTimer warten;
+    warten.start();
+    while (!NetzBeitrittsstatusPruefen(pfade).Verfuegbar && warten.elapsed() < qint64(o->Warten) * 1000)
+        QThread::msleep(kNetzBeitrittPollMs);
+    if (!NetzBeitrittsstatusPruefen(pfade).Verfuegbar)
+        return abgelehnt(NetzNichtInitiiertText());
+
+    UebDialogeTyp dialoge;
+    Uebungsdienste dienste(meldungen, dialoge);
+    Dokument dok;
+    Lernansicht ansicht(dok, dienste.Schriftart());
+    ansicht.Haken = &StandardTextLayouts();
+    ansicht.NummerierungsModus = numGeordnet;
+    Handuhr uhr;
+    Uebung u(dok, ansicht, meldungen, uhr, dialoge);
+    u.ZufallSetzen(o->Saat);
+    Wiederholungswahl wahl(o->Wiederholungen);
+    u.Dienste.Ergebnis = &wahl;
+    NetzTeilnahme teilnahme(u, dok, dienste, meldungen, uhr);
+    Json kennungen = Json::Liste();
+    Laufende ende;
+    // the last run's end
+    u.Dienste.BeimErgebnis = [&](const Uebung &lauf) { ende.Festhalten(lauf, dok); };
+
+    const int vorher = int(meldungen.Gezeigt.size());
+    if (!teilnahme.Beitreten(o->Kom, name)) {
+        const QString text = meldungen.Gezeigt.mid(vorher).join(QLatin1Char(' '));
+        return abgelehnt(text.isEmpty() ? NetzNichtInitiiertText() : text);
+    }
+    Json anfang = ende.Bild ? *ende.Bild : UebungsbildJson(u, dok);
+    QString letzteKennung;
+    auto kennungMerken = [&] {
+        if (u.Daten().TeilnehmerKennung != letzteKennung) {
+            letzteKennung = u.Daten().TeilnehmerKennung;
+            kennungen.Element(letzteKennung);
+        }
+    };
+    kennungMerken();
+    // a repetition joins anew: the identifiers of every run
+    QString fehler;
+    const std::optional<Json> liste = AktionenAusfuehren(u, uhr, aktionen, fehler, kennungMerken);
+    if (!liste)
+        return Aufruffehler(fehler);
+    // a run still on when the actions are done ends as when the program is
+    // closed during it: reported as aborted
+    if (u.Laeuft() && !u.Beendet())
+        u.Verlassen();
+    Ausgeben(ende.Ausgabe(anfang, *liste, u, dok)
+                 .Feld("joins", kennungen)
+                 .Feld("sent", teilnahme.GesendeteNachrichten())
+                 .Feld("messages", JsonListe(meldungen.Gezeigt))
+                 .Text());
+    return 0;
+}
+
 const KalumoBefehl befehlNetdatDump("netdat-dump", "netdat-dump DATEI.dat", netdatDump);
 const KalumoBefehl befehlNetzLehrer("netz-lehrer",
                                     "netz-lehrer DOKUMENT.kal --folder ORDNER --channel KANAL [--verfahren 0|1]"
                                     " [--settings S1,…,S10] [--participants N] [--seconds T]",
                                     netzLehrer);
+const KalumoBefehl befehlNetzTeilnehmer("netz-teilnehmer",
+                                        "netz-teilnehmer --folder ORDNER --channel KANAL --name NAME [--verfahren 0|1]"
+                                        " [--actions DATEI|-] [--seed N] [--repeat N] [--wait S]",
+                                        netzTeilnehmer);
 
 } // namespace

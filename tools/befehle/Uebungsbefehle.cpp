@@ -4,7 +4,7 @@
 #include "Befehle.h"
 #include "BewertungJson.h"
 #include "Json.h"
-#include "Werkzeugdienste.h"
+#include "Uebungslauf.h"
 #include "document/DokumentDateien.h"
 #include "exercise/Normtext.h"
 #include "exercise/Uebung.h"
@@ -27,48 +27,6 @@ using namespace kalumo;
 
 namespace {
 
-// The messages go to standard error as usual; the abort question is
-// answered "Ja", as the user who chose "Übung abbrechen" would.
-class Werkzeugmeldungen : public StderrMeldungen
-{
-public:
-    void Information(const QString &text) override
-    {
-        Gezeigt << text;
-        StderrMeldungen::Information(text);
-    }
-    void Fehler(const QString &text) override
-    {
-        Gezeigt << text;
-        StderrMeldungen::Fehler(text);
-    }
-    Antwort Frage(const QString &text, FrageKnoepfe) override
-    {
-        Gezeigt << text;
-        return Antwort::Ja;
-    }
-    QStringList Gezeigt;
-};
-
-// The document's stored settings go into the dialogs, as when the program
-// opens it.
-class Uebungsdienste : public WerkzeugDienste
-{
-public:
-    Uebungsdienste(Meldungen &m, UebDialogeTyp &dialoge) : WerkzeugDienste(m), m_dialoge(dialoge) {}
-    void UebEinstGelesen(const UebEinstBlock &block, bool inDialoge) override
-    {
-        UebEinstDokumentGelesen(m_dialoge, block, inDialoge);
-    }
-    std::array<qint32, kUebEinstAnzahl - 1> UebEinstZumSpeichern(const HeaderDataTyp &kopf) const override
-    {
-        return UebEinstFuerDokument(m_dialoge, kopf);
-    }
-
-private:
-    UebDialogeTyp &m_dialoge;
-};
-
 class FesterName : public Namensabfrage
 {
 public:
@@ -78,79 +36,6 @@ public:
 private:
     QString m_name;
 };
-
-Json Bild(const Uebung &u, const Dokument &dok)
-{
-    Json queries = Json::Liste();
-    for (const AbfrageEintrag &e : u.AbfrageListe())
-        queries.Element(Json::Liste().Element(e.Karte).Element(e.Ziel));
-    Json objects = Json::Liste();
-    for (int i = 0; i < int(dok.Objekte.size()); ++i) {
-        const ObjDataTyp &o = dok.Objekte[size_t(i)];
-        objects.Element(Json::Objekt()
-                            .Feld("index", i)
-                            .Feld("Typ", o.Typ)
-                            .Feld("Cap", o.Cap)
-                            .Feld("BildKenn", o.BildKenn)
-                            .Feld("FrageNummer", o.FrageNummer)
-                            .Feld("Kx", o.Kx)
-                            .Feld("Ky", o.Ky)
-                            .Feld("Abgedeckt", o.Abgedeckt)
-                            .Feld("AnzeigeNummer", o.AnzeigeNummer)
-                            .Feld("Fehlversuche", o.Fehlversuche)
-                            .Feld("KartenFehlversuche", o.KartenFehlversuche));
-    }
-    Json elements = Json::Liste();
-    for (const UebElement &e : u.Elemente())
-        elements.Element(Json::Objekt()
-                             .Feld("object", e.Objekt)
-                             .Feld("kind", ElementArtName(e.Art))
-                             .Feld("visible", e.Sichtbar)
-                             .Feld("text", e.Text));
-    return Json::Objekt().Feld("queries", queries).Feld("objects", objects).Feld("elements", elements);
-}
-
-Json Lauf(const UebDataTyp &d)
-{
-    return Json::Objekt()
-        .Feld("GesamtAbfragen", d.GesamtAbfragen)
-        .Feld("AnzAbfragen", d.AnzAbfragen)
-        .Feld("Richtig", d.Richtig)
-        .Feld("Falsch", d.Falsch)
-        .Feld("Erfolgsquote", d.Erfolgsquote)
-        .Feld("Gesamtleistung", d.Gesamtleistung)
-        .Feld("RichtigText", d.RichtigText)
-        .Feld("FalschText", d.FalschText)
-        .Feld("QuoteText", d.QuoteText)
-        .Feld("LeistungText", d.LeistungText)
-        .Feld("OffenePositionen", d.OffenePositionen)
-        .Feld("EndeGrund", d.EndeGrund)
-        .Feld("RestZeit", d.RestZeit)
-        .Feld("AktAbfrage", d.AktAbfrage);
-}
-
-bool Ganzzahl(const QJsonValue &v, int &ziel)
-{
-    if (!v.isDouble())
-        return false;
-    const double d = v.toDouble();
-    if (d != std::floor(d) || d < -1e9 || d > 1e9)
-        return false;
-    ziel = int(d);
-    return true;
-}
-
-bool Zahlenpaar(const QJsonValue &v, int &a, int &b)
-{
-    const QJsonArray l = v.toArray();
-    return v.isArray() && l.size() == 2 && Ganzzahl(l[0], a) && Ganzzahl(l[1], b);
-}
-
-int Fehler(const QString &text)
-{
-    std::fputs((StderrMeldungen::Einzeilig(text) + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
-    return 2;
-}
 
 int exercise(const QStringList &a)
 {
@@ -216,16 +101,11 @@ int exercise(const QStringList &a)
     // the actions first: a broken file is wrong usage, whatever the document
     QJsonArray aktionen;
     if (!aktionsdatei.isEmpty()) {
-        QFile f;
-        const bool offen = aktionsdatei == QLatin1String("-") ? f.open(stdin, QIODevice::ReadOnly)
-                                                              : (f.setFileName(aktionsdatei), f.open(QIODevice::ReadOnly));
-        if (!offen)
-            return Fehler(QStringLiteral("Die Aktionsdatei \"") + aktionsdatei + QStringLiteral("\" kann nicht gelesen werden."));
-        QJsonParseError fehler;
-        const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &fehler);
-        if (fehler.error != QJsonParseError::NoError || !doc.isArray())
-            return Fehler(QStringLiteral("Die Aktionsdatei ist keine JSON-Liste von Aktionen."));
-        aktionen = doc.array();
+        QString fehler;
+        const std::optional<QJsonArray> gelesen = AktionsdateiLesen(aktionsdatei, fehler);
+        if (!gelesen)
+            return Aufruffehler(fehler);
+        aktionen = *gelesen;
     }
 
     Werkzeugmeldungen meldungen;
@@ -249,19 +129,12 @@ int exercise(const QStringList &a)
     FesterName festerName(name.value_or(QString()));
     if (name)
         u.Dienste.Name = &festerName;
-    std::optional<Json> ende, endeLauf, protokoll, note;
+    Laufende ende;
     bool gespeichert = true;
     u.Dienste.BeimErgebnis = [&](const Uebung &lauf) {
-        if (ende)
+        if (ende.Bild)
             return;
-        ende = Bild(lauf, dok);
-        endeLauf = Lauf(lauf.Daten());
-        protokoll = Json(lauf.ProtokollText());
-        const UebDataTyp &d = lauf.Daten();
-        note = Json::Objekt()
-                   .Feld("grade", d.Note)
-                   .Feld("word", NotenWort(d.Note, d.BewertSkala))
-                   .Feld("scale_word", SkalaWort(d.BewertSkala));
+        ende.Festhalten(lauf, dok);
         // as the automatic saving and the automatic best-list entry would
         if (!protokolldatei.isEmpty()) {
             QSaveFile datei(protokolldatei);
@@ -282,65 +155,13 @@ int exercise(const QStringList &a)
     }
     // the start picture is taken right after the start sequence, unless
     // that already ended the run
-    Json anfang = ende ? *ende : Bild(u, dok);
+    Json anfang = ende.Bild ? *ende.Bild : UebungsbildJson(u, dok);
 
-    qint64 naechsterTick = uhr.Millisekunden() + 100;
-    Json liste = Json::Liste();
-    for (const QJsonValue &v : aktionen) {
-        const QJsonObject o = v.toObject();
-        if (!v.isObject() || o.size() != 1)
-            return Fehler(QStringLiteral("Jede Aktion ist ein JSON-Objekt mit genau einem Schlüssel."));
-        const QString art = o.begin().key();
-        const QJsonValue w = o.begin().value();
-        int x = 0, y = 0;
-        Aktionsergebnis r;
-        if (art == QLatin1String("drop") && Zahlenpaar(w, x, y)) {
-            r = KarteAufZiel(u, x, y);
-        } else if (art == QLatin1String("basket") && Zahlenpaar(w, x, y)) {
-            r = KarteInKorb(u, x, y);
-        } else if (art == QLatin1String("type") && w.isArray() && w.toArray().size() == 2
-                   && Ganzzahl(w.toArray()[0], x) && w.toArray()[1].isString()) {
-            r = Tippen(u, x, w.toArray()[1].toString());
-        } else if (art == QLatin1String("tick") && Ganzzahl(w, x)) {
-            r = Ankreuzen(u, x);
-        } else if (art == QLatin1String("answer") && Ganzzahl(w, x)) {
-            r = AntwortKlicken(u, x);
-        } else if (art == QLatin1String("check") && w.isBool()) {
-            r = Pruefen(u);
-        } else if (art == QLatin1String("pair") && Zahlenpaar(w, x, y)) {
-            r = Verbinden(u, x, y);
-        } else if (art == QLatin1String("mark") && Ganzzahl(w, x)) {
-            r = Markieren(u, x);
-        } else if (art == QLatin1String("wait") && Ganzzahl(w, x) && x >= 0) {
-            r = Warten(u, uhr, x, naechsterTick);
-        } else if (art == QLatin1String("abort") && w.isBool()) {
-            r.Ignoriert = !u.Laeuft();
-            if (u.Laeuft())
-                u.UebungAbbrechen();
-        } else {
-            return Fehler(QStringLiteral("Unbekannte Aktion: ") + QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
-        }
-        if (!u.Laeuft() && art != QLatin1String("abort") && art != QLatin1String("wait") && !r.Urteil.Beurteilt)
-            r.Ignoriert = true;
-        Json richtig = r.Urteil.Richtig ? Json(*r.Urteil.Richtig) : Json();
-        liste.Element(Json::Objekt()
-                          .Feld("judged", r.Urteil.Beurteilt)
-                          .Feld("right", richtig)
-                          .Feld("ignored", r.Ignoriert));
-    }
-    if (!ende) {
-        ende = Bild(u, dok);
-        endeLauf = Lauf(u.Daten());
-    }
-    Ausgeben(Json::Objekt()
-                 .Feld("refused", Json())
-                 .Feld("start", anfang)
-                 .Feld("actions", liste)
-                 .Feld("end", *ende)
-                 .Feld("run", *endeLauf)
-                 .Feld("protocol", protokoll.value_or(Json()))
-                 .Feld("grade", note.value_or(Json()))
-                 .Text());
+    QString fehler;
+    const std::optional<Json> liste = AktionenAusfuehren(u, uhr, aktionen, fehler);
+    if (!liste)
+        return Aufruffehler(fehler);
+    Ausgeben(ende.Ausgabe(anfang, *liste, u, dok).Text());
     return gespeichert ? 0 : 1;
 }
 

@@ -317,6 +317,10 @@ bool ZentraleKonfigurationLaden(const QString &iniPfad, EinstellungenTyp &e)
         s.lesen("NetzKomKanal", e.NetzKomKanal);
         s.lesen("NetzKomVerfahren", e.NetzKomVerfahren);
     }
+    // the base port belongs to the administrator alone: it counts without the
+    // section's switch; a port outside the allowed range is the default
+    if (const Sektion s(ini, "NetzKom"); s.Int("NetzKomBasisport", 0) != 0)
+        e.NetzKomBasisport = NetzBasisportGueltig(s.Int("NetzKomBasisport", kNetzBasisportVorgabe));
 
     if (const Sektion s(ini, "Notenskala"); s.eingeschaltet("NotenskalaDefZentral")) {
         NotenskalaTyp &n = e.Notenskala;

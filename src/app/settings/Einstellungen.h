@@ -14,6 +14,7 @@
 #include "exercise/Uebungseinstellungen.h"
 #include "learnview/Werkzeuge.h"
 #include "platform/Einstellungsspeicher.h"
+#include "platform/Netzweg.h"
 
 #include <QString>
 #include <QStringList>
@@ -221,6 +222,9 @@ struct EinstellungenTyp : UebDialogeTyp
     OrdnerTyp Ordner;                       // folder values; NetzKom is "NetzKomOrdner"
     QString NetzKomKanal = QStringLiteral("MASTER-1");
     int NetzKomVerfahren = 1;
+    // config.ini only ("NetzKom" / "NetzKomBasisport"): the first port of the
+    // datagram channels (platform/Netzweg.h); never stored per user
+    int NetzKomBasisport = kNetzBasisportVorgabe;
 
     VerknuepfungsfelderTyp Verknuepfungen;
     int WerkzeugPos = 0;                    // 0 right, other left

@@ -88,6 +88,7 @@ inline QStringList Inhalt(const EinstellungenTyp &e)
                   .arg(a.Notenskala)
                   .arg(a.ProtokollderletztenUebung);
     zeilen << QStringLiteral("Themenordner=") + e.Themenordner;
+    zeilen << QStringLiteral("NetzKomBasisport=%1").arg(e.NetzKomBasisport);
     return zeilen;
 }
 

@@ -125,13 +125,14 @@ TEST(Einstellungen, LeererSpeicherLaesstDieVorgabenDerTabelle)
         erwartet << QString("Opt-TafelanschriebSchriftgroesse%1=1:%2").arg(n).arg(18 * n);
     for (int n = 1; n <= 10; ++n)
         erwartet << QString("Symbolstempel-Fontname%1=3:%2").arg(n).arg(n <= 6 ? "Wingdings" : "Arial");
-    erwartet << "Proxy=0||0|||0" << "Aenderbar=1111111" << "Themenordner=";
+    erwartet << "Proxy=0||0|||0" << "Aenderbar=1111111" << "Themenordner=" << "NetzKomBasisport=47600";
 
     for (const QString &z : erwartet)
         EXPECT_EQ(Zeile(inhalt, z.section('=', 0, 0)), z);
-    // exactly these values and the generated user id are written
+    // exactly these values and the generated user id are written (the last
+    // four only come from config.ini)
     EXPECT_EQ(inhalt.size(), erwartet.size() + 1);
-    EXPECT_EQ(EinstellungsNamen().size(), erwartet.size() + 1 - 3);
+    EXPECT_EQ(EinstellungsNamen().size(), erwartet.size() + 1 - 4);
     EXPECT_TRUE(EinstellungsNamen().contains("TB-Benutzer"));
 }
 

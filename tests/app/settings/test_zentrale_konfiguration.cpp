@@ -135,6 +135,12 @@ INSTANTIATE_TEST_SUITE_P(
                  e.Rueckmeldung.RichtigText = "Super!";
                  e.Rueckmeldung.MCFehlendText = "Es fehlt:";
              }},
+        // the base port of the datagram channels counts without the switch; outside
+        // 1024 … 64536 it is the default
+        Fall{"NetzKomBasisport", "[NetzKom]\nNetzKomBasisport=50000\n",
+             [](EinstellungenTyp &e) { e.NetzKomBasisport = 50000; }},
+        Fall{"NetzKomBasisportUngueltig", "[NetzKom]\nNetzKomBasisport=65000\n", kUnveraendert},
+        Fall{"NetzKomBasisportKeineZahl", "[NetzKom]\nNetzKomBasisport=hoch\n", kUnveraendert},
         Fall{"Themenordner", "[Start]\nThemenordner=/srv/themen\n",
              [](EinstellungenTyp &e) { e.Themenordner = "/srv/themen/"; }},
         Fall{"KaputteDatei", "\x01\xFF[[[\n=\n[Ordner\nOrdnerDefZentral=1\n", kUnveraendert}),
