@@ -42,7 +42,7 @@ bool Erlaubt(const QString &name, const MenueEingaben &e)
     if (ist("UebErgebAnzeigen1"))
         return ae.UebungsergebnisAnzeigen;
     if (ist("ProtokollLetzteUebung1"))
-        return ae.ProtokollderletztenUebung;
+        return ae.ProtokollderletztenUebung && e.ProtokollVorhanden;
     return true;
 }
 

@@ -42,6 +42,7 @@ struct MenueEingaben
     bool StartDialogOffen = false;                      // the start dialog of a run is open
     int BibliothekAnzahl = 0;                           // documents in the library list
     int BibliothekSeitenanfang = 0;                     // first entry of the visible page
+    bool ProtokollVorhanden = false;                    // a run has finished and left its protocol
 };
 
 struct EintragZustand

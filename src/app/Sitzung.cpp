@@ -25,6 +25,7 @@ Sitzung::Sitzung(const QString &programmOrdner)
 {
     m_uebung.Dienste.Oberflaeche = &m_laufOberflaeche;
     m_uebung.Dienste.Ton = nullptr; // no sound output until the window gives one
+    m_uebung.Dienste.BeimErgebnis = [this](const Uebung &) { UebungsergebnisDa(); };
     m_serien = std::make_unique<Serienanbindung>(*this);
     m_meldungen = m_ersatzMeldungen.get();
     m_ansicht.Haken = &StandardTextLayouts();
@@ -63,6 +64,7 @@ MenueEingaben Sitzung::MenueEingabenErmitteln() const
     e.StartHinweisVerborgen = m_startHinweisVerborgen;
     e.BibliothekAnzahl = m_bibliothek.Anzahl();
     e.BibliothekSeitenanfang = m_bibliothek.Seitenanfang();
+    e.ProtokollVorhanden = m_uebungsende.LetztesProtokoll().Vorhanden();
     return e;
 }
 
@@ -158,6 +160,14 @@ void Sitzung::UebungVorbereiten()
     // the teacher's mark of a network exercise refuses an own run
     if (!m_uebung.Laeuft())
         m_uebung.Daten().UebArt = m_uebArt;
+}
+
+void Sitzung::UebungsergebnisDa()
+{
+    // a partial exercise of a series goes on in the series runner
+    if (m_uebung.Daten().UebArt == uebSerie)
+        return;
+    m_uebungsende.Verarbeiten(m_uebung, m_einst, Millisekunden() - m_uebung.Daten().StartTick, *m_meldungen);
 }
 
 bool Sitzung::uebungStarten(bool dialogZeigen)

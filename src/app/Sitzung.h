@@ -25,6 +25,7 @@
 
 #include "app/Hauptfensterlogik.h"
 #include "app/Menuezustand.h"
+#include "app/Uebungsende.h"
 #include "app/settings/Einstellungen.h"
 #include "document/Bibliothek.h"
 #include "document/DokumentDateien.h"
@@ -161,6 +162,13 @@ public:
     void TonausgabeSetzen(Tonausgabe *t);
     void NamensabfrageSetzen(Namensabfrage *n) { m_uebung.Dienste.Name = n; }
     void EinstellungsdialogSetzen(Einstellungsdialog *d) { m_uebung.Dienste.Dialog = d; }
+    // The result window at the end of a run ("Übung beendet").
+    void ErgebnisfensterSetzen(Ergebnishaken *e) { m_uebung.Dienste.Ergebnis = e; }
+    // The end of a run before its result window: the last protocol, its
+    // automatic saving, the best list (app/Uebungsende.h).
+    Uebungsende &Ende() { return m_uebungsende; }
+    // "In Bestenliste eintragen" of the result window.
+    bool InBestenlisteEintragen() { return m_uebungsende.Eintragen(m_uebung, *m_meldungen); }
     // The millisecond source of runs (exercise and puzzle); a steady system
     // clock unless one is set (tests move a hand-set one).
     void UhrSetzen(Millisekundenquelle *uhr) { m_uhrQuelle = uhr ? uhr : &m_systemuhr; }
@@ -275,6 +283,8 @@ private:
     void BibliothekNeuAufbauen() override { BibliothekEinlesen(); }
     void bibliothekMelden();
     void bibliothekSchritt(bool vor);
+    // The run's result is due (Uebung's BeimErgebnis).
+    void UebungsergebnisDa();
     bool uebungStarten(bool dialogZeigen);
 
     // Messages and the clock of the exercise go wherever the session's go at
@@ -347,6 +357,7 @@ private:
     TonEinstellungenTyp m_tonEinst;
     std::unique_ptr<Uebungstoene> m_toene;
     Uebung m_uebung;
+    Uebungsende m_uebungsende;
     std::unique_ptr<Serienanbindung> m_serien;
     std::unique_ptr<Ansichtslauf> m_lauf;
     int m_uebArt = uebIndividual;

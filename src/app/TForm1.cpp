@@ -101,6 +101,7 @@ TForm1::TForm1(QWidget *parent)
     m_sitzung.NamensabfrageSetzen(m_nameForm);
     m_sitzung.TonausgabeSetzen(&m_qtTon);
     BibliotheksmenueBauen();
+    uebungsendeEinrichten();
     qApp->installEventFilter(this);
 }
 
@@ -111,6 +112,7 @@ TForm1::~TForm1()
     m_sitzung.UebungsOberflaecheSetzen(nullptr);
     m_sitzung.EinstellungsdialogSetzen(nullptr);
     m_sitzung.NamensabfrageSetzen(nullptr);
+    m_sitzung.ErgebnisfensterSetzen(nullptr);
     delete m_uebungsFlaeche;
     m_uebungsFlaeche = nullptr;
 }

@@ -49,6 +49,8 @@ class TSchiebepuzzle;
 class TSPuzzleOptForm;
 class TNameEingabeForm;
 class TUebEinstDialoge;
+class TUebFertigForm;
+class TUebProtokollForm;
 class TSerienteil;
 class TUebStatusPan;
 class TUebungPan;
@@ -147,6 +149,14 @@ public:
     TUebStatusPan *UebStatusPan() const { return m_uebStatusPan; }
     TUebEinstDialoge *UebEinstDialoge() const { return m_uebEinstDialoge.get(); }
     TNameEingabeForm *NameEingabeForm() const { return m_nameForm; }
+    // The end of a run (TForm1Uebungsende.cpp): the result window, the
+    // protocol window ("&Protokoll der letzten Übung..."), the feedback dialog.
+    TUebFertigForm *UebFertigForm() const { return m_uebFertigForm; }
+    TUebProtokollForm *UebProtokollForm();
+    void ProtokollLetzteUebung1Click();
+    void Uebungsrueckmeldung1Click();
+    // The mail program of "Per E-Mail versenden"; tests install a scripted one.
+    void EMailProgrammSetzen(EMailProgramm *e);
     // The network exercise (TForm1Netz.cpp): the teacher menu, joining, the
     // network best list and the communication settings.
     void NetzUebungInitiieren1Click();
@@ -211,6 +221,10 @@ private:
     void uhrTick();
     // The exercise went back to the learning view: the window leaves its run.
     void uebungsendePruefen();
+    // The result window and the menu entries of the end of a run.
+    void uebungsendeEinrichten();
+    void uebungsprotokollZeigen(bool modal);
+    void ergebnisBestenlisteZeigen();
     void netzVerbinden();
 
     // What the exercise asks of the main window beyond its panel.
@@ -251,6 +265,10 @@ private:
     Fensteroberflaeche m_fensterOberflaeche{*this};
     std::unique_ptr<TUebEinstDialoge> m_uebEinstDialoge;
     TNameEingabeForm *m_nameForm = nullptr;
+    TUebFertigForm *m_uebFertigForm = nullptr;
+    TUebProtokollForm *m_uebProtokollForm = nullptr;   // made when first shown
+    XdgEMailProgramm m_xdgEMail;
+    EMailProgramm *m_email = &m_xdgEMail;
     TMasterProtForm *m_kontrollanzeige = nullptr;
     TNetzUebungTnStartForm *m_beitrittForm = nullptr;
     TBestListForm *m_netzBestListForm = nullptr;

@@ -32,14 +32,6 @@ QString KontrollKommentarTitel()
     return QStringLiteral("Kommentar zur Übungsinformation hinzufügen");
 }
 
-void KommentarAnhaengen(QString &protokoll, const QString &kommentar)
-{
-    const QString k = kommentar.trimmed();
-    if (k.isEmpty())
-        return;
-    protokoll += QStringLiteral("\r\n<tit>Kommentar\r\n") + k;
-}
-
 
 QString KontrollanzeigeTitel(bool aktiv)
 {

@@ -44,10 +44,8 @@ QString KontrollAnmeldungText();         // "Anmeldung weiterer Teilnehmer zulas
 QString KontrollHinweisText();           // the note on joining while further participants are allowed
 QString KontrollKommentarTitel();        // "Kommentar zur Übungsinformation hinzufügen"
 
-// A comment on the information page: a comment that is empty when
-// trimmed changes nothing; otherwise CR LF + "<tit>Kommentar" + CR LF + the
-// trimmed comment is appended.
-void KommentarAnhaengen(QString &protokoll, const QString &kommentar);
+// A comment on the information page is appended as the exercise
+// protocol's comments are: KommentarAnhaengen (exercise/Protokolldatei.h).
 
 class NetzKontrollModell
 {

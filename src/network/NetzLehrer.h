@@ -18,6 +18,7 @@
 
 #include "document/DokumentDateien.h"
 #include "exercise/Bestenliste.h"
+#include "exercise/Protokolldatei.h"
 #include "network/NetzDateien.h"
 #include "network/NetzKommunikation.h"
 #include "network/NetzKontrollanzeige.h"

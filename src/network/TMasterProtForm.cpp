@@ -3,6 +3,7 @@
 #include "document/DokumentDateien.h"
 #include "peripheral/Rtf.h"
 #include "platform/QtDrucker.h"
+#include "exercise/TProtokollAnzeige.h"
 #include "peripheral/Tabellendruck.h"
 #include "platform/Windows1252.h"
 
@@ -13,16 +14,11 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStackedWidget>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -37,14 +33,8 @@ TMasterProtForm::TMasterProtForm(NetzLehrer &lehrer, Meldungen &meldungen, Datei
 {
     setObjectName(QStringLiteral("MasterProtForm"));
     setModal(false);
-    m_druckziel = DruckzielWaehlen;
-    m_kommentar = [](QWidget *eltern) -> std::optional<QString> {
-        bool ok = false;
-        const QString text = QInputDialog::getMultiLineText(eltern, KontrollKommentarTitel(), QString(), QString(), &ok);
-        if (!ok)
-            return std::nullopt;
-        return text;
-    };
+    m_druckziel = TProtokollAnzeige::StandardDruckziel();
+    m_kommentar = TProtokollAnzeige::StandardKommentardialog(KontrollKommentarTitel());
 
     m_teilnehmerKnopf = new QPushButton(KontrollTeilnehmerSeiteText(), this);
     m_teilnehmerKnopf->setToolTip(QStringLiteral("Echtzeit-Teilnehmerprotokoll anzeigen"));
@@ -70,9 +60,8 @@ TMasterProtForm::TMasterProtForm(NetzLehrer &lehrer, Meldungen &meldungen, Datei
     m_tabelle->setFont(klein);
     m_tabelle->horizontalHeader()->setFont(klein);
 
-    m_info = new QTextEdit(this);
+    m_info = new TProtokollAnzeige(this);
     m_info->setObjectName(QStringLiteral("InfoMemo"));
-    m_info->setReadOnly(true);
 
     m_seiten = new QStackedWidget(this);
     m_seiten->addWidget(m_tabelle);
@@ -198,7 +187,12 @@ void TMasterProtForm::breiteAnpassen(int spalte, const QString &text)
 
 void TMasterProtForm::informationZeigen()
 {
-    ProtokollInTextdokument(*m_info->document(), m_lehrer.Protokoll(), true);
+    m_info->ProtokollSetzen(m_lehrer.Protokoll());
+}
+
+QTextEdit *TMasterProtForm::Information() const
+{
+    return m_info;
 }
 
 void TMasterProtForm::Einrichten()
@@ -238,27 +232,22 @@ void TMasterProtForm::ZwischenablageClick()
         QApplication::clipboard()->setText(m_lehrer.Kontrolle().Text());
         return;
     }
-    auto *daten = new QMimeData;
-    daten->setText(m_info->toPlainText());
-    daten->setHtml(ProtokollAlsHtml(m_lehrer.Protokoll()));
-    daten->setData(QStringLiteral("text/rtf"), ProtokollAlsRtf(m_lehrer.Protokoll()));
-    QApplication::clipboard()->setMimeData(daten);
+    m_info->Kopieren();
 }
 
 void TMasterProtForm::SpeichernClick()
 {
-    const bool teilnehmer = AktuelleSeite() == Seite::Teilnehmer;
-    const QString pfad =
-        teilnehmer ? m_dialoge.Speichern(QStringLiteral("Teilnehmerprotokoll in Datei speichern"), m_ordner,
-                                         QStringLiteral("Textdatei (*.txt);;Alle Dateien (*)"),
-                                         QStringLiteral("teilnehmerprotokoll.txt"), QStringLiteral("txt"))
-                   : m_dialoge.Speichern(QStringLiteral("Übungsinformation in Datei speichern"), m_ordner,
-                                         QStringLiteral("Rich-Text-Datei (*.rtf);;Alle Dateien (*)"),
-                                         QStringLiteral("uebungsinformation.rtf"), QStringLiteral("rtf"));
+    if (AktuelleSeite() == Seite::Information) {
+        m_info->Speichern(m_dialoge, m_meldungen, QStringLiteral("Übungsinformation in Datei speichern"), m_ordner,
+                          QStringLiteral("uebungsinformation.rtf"));
+        return;
+    }
+    const QString pfad = m_dialoge.Speichern(QStringLiteral("Teilnehmerprotokoll in Datei speichern"), m_ordner,
+                                             QStringLiteral("Textdatei (*.txt);;Alle Dateien (*)"),
+                                             QStringLiteral("teilnehmerprotokoll.txt"), QStringLiteral("txt"));
     if (pfad.isEmpty())
         return;
-    const QByteArray bytes =
-        teilnehmer ? NachWindows1252(m_lehrer.Kontrolle().Text()) : ProtokollAlsRtf(m_lehrer.Protokoll());
+    const QByteArray bytes = NachWindows1252(m_lehrer.Kontrolle().Text());
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
         m_meldungen.Fehler(MeldungNichtSchreibbar(pfad));
@@ -289,9 +278,7 @@ void TMasterProtForm::DruckenClick()
             m_meldungen.Fehler(QStringLiteral("Das Teilnehmerprotokoll konnte nicht gedruckt werden."));
         return;
     }
-    QTextDocument text;
-    ProtokollInTextdokument(text, m_lehrer.Protokoll(), true);
-    text.print(ziel.get());
+    m_info->Drucken(*ziel);
 }
 
 void TMasterProtForm::KommentarClick()

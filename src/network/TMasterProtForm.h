@@ -26,6 +26,8 @@ class QTextEdit;
 
 namespace kalumo {
 
+class TProtokollAnzeige;
+
 class TMasterProtForm : public QDialog
 {
     Q_OBJECT
@@ -67,7 +69,7 @@ public:
     void OrdnerSetzen(const QString &ordner) { m_ordner = ordner; }
 
     QTableWidget *Tabelle() const { return m_tabelle; }
-    QTextEdit *Information() const { return m_info; }
+    QTextEdit *Information() const;
     QCheckBox *AnmeldungCheck() const { return m_anmeldung; }
     QPushButton *TeilnehmerKnopf() const { return m_teilnehmerKnopf; }
     QPushButton *InformationKnopf() const { return m_infoKnopf; }
@@ -85,7 +87,7 @@ private:
     Dateidialoge &m_dialoge;
     QStackedWidget *m_seiten = nullptr;
     QTableWidget *m_tabelle = nullptr;
-    QTextEdit *m_info = nullptr;
+    TProtokollAnzeige *m_info = nullptr;
     QCheckBox *m_anmeldung = nullptr;
     QPushButton *m_teilnehmerKnopf = nullptr;
     QPushButton *m_infoKnopf = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/QtDateidialoge.h"
 
+#include "platform/QtMeldungen.h"
+
 #include <QDir>
 #include <QFileDialog>
 
@@ -7,7 +9,7 @@ namespace kalumo {
 
 QString QtDateidialoge::Oeffnen(const QString &titel, const QString &ordner, const QString &filter)
 {
-    QFileDialog dlg(m_eltern, titel, ordner, filter);
+    QFileDialog dlg(DialogEltern(m_eltern), titel, ordner, filter);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
@@ -18,7 +20,7 @@ QString QtDateidialoge::Oeffnen(const QString &titel, const QString &ordner, con
 QString QtDateidialoge::Speichern(const QString &titel, const QString &ordner, const QString &filter,
                                   const QString &vorschlag, const QString &standardEndung)
 {
-    QFileDialog dlg(m_eltern, titel, ordner, filter);
+    QFileDialog dlg(DialogEltern(m_eltern), titel, ordner, filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(standardEndung);
     if (!vorschlag.isEmpty())
@@ -31,7 +33,7 @@ QString QtDateidialoge::Speichern(const QString &titel, const QString &ordner, c
 QString QtDateidialoge::SpeichernMitFilter(const QString &titel, const QString &ordner, const QString &filter,
                                           const QString &vorschlag, const QString &standardEndung, QString *filterWahl)
 {
-    QFileDialog dlg(m_eltern, titel, ordner, filter);
+    QFileDialog dlg(DialogEltern(m_eltern), titel, ordner, filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(standardEndung);
     if (!vorschlag.isEmpty())
@@ -45,7 +47,7 @@ QString QtDateidialoge::SpeichernMitFilter(const QString &titel, const QString &
 
 QString QtDateidialoge::Ordner(const QString &titel, const QString &ordner)
 {
-    const QString d = QFileDialog::getExistingDirectory(m_eltern, titel, ordner);
+    const QString d = QFileDialog::getExistingDirectory(DialogEltern(m_eltern), titel, ordner);
     return d.isEmpty() ? d : QDir::cleanPath(d) + QLatin1Char('/');
 }
 

@@ -1,5 +1,6 @@
 #include "platform/QtMeldungen.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -23,25 +24,34 @@ void zeigen(QWidget *eltern, QMessageBox::Icon icon, MeldungArt art, const QStri
 
 } // namespace
 
+QWidget *DialogEltern(QWidget *vorgabe)
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *aktiv = QApplication::activeWindow())
+        return aktiv;
+    return vorgabe;
+}
+
 void QtMeldungen::Information(const QString &text)
 {
-    zeigen(m_eltern, QMessageBox::Information, MeldungArt::Information, text);
+    zeigen(DialogEltern(m_eltern), QMessageBox::Information, MeldungArt::Information, text);
 }
 
 void QtMeldungen::Warnung(const QString &text)
 {
-    zeigen(m_eltern, QMessageBox::Warning, MeldungArt::Warnung, text);
+    zeigen(DialogEltern(m_eltern), QMessageBox::Warning, MeldungArt::Warnung, text);
 }
 
 void QtMeldungen::Fehler(const QString &text)
 {
-    zeigen(m_eltern, QMessageBox::Critical, MeldungArt::Fehler, text);
+    zeigen(DialogEltern(m_eltern), QMessageBox::Critical, MeldungArt::Fehler, text);
 }
 
 Antwort QtMeldungen::Frage(const QString &text, FrageKnoepfe knoepfe)
 {
     QMessageBox box(QMessageBox::Question, MeldungTitel(MeldungArt::Frage), anzeigeText(text), QMessageBox::NoButton,
-                    m_eltern);
+                    DialogEltern(m_eltern));
     QPushButton *ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton *nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     QPushButton *abbrechen = nullptr;
@@ -59,7 +69,7 @@ Antwort QtMeldungen::Frage(const QString &text, FrageKnoepfe knoepfe)
 
 Antwort QtMeldungen::EigeneFrage(const QString &titel, const QString &text, const QString &ja, const QString &nein)
 {
-    QMessageBox box(QMessageBox::Question, titel, anzeigeText(text), QMessageBox::NoButton, m_eltern);
+    QMessageBox box(QMessageBox::Question, titel, anzeigeText(text), QMessageBox::NoButton, DialogEltern(m_eltern));
     QPushButton *jaKnopf = box.addButton(ja, QMessageBox::YesRole);
     QPushButton *neinKnopf = box.addButton(nein, QMessageBox::NoRole);
     box.setDefaultButton(jaKnopf);

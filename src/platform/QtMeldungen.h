@@ -7,6 +7,12 @@ class QWidget;
 
 namespace kalumo {
 
+// The window a box or file dialog belongs to: the modal window in front (a
+// window that stays on top, such as the result of a run, would otherwise
+// cover a box that belongs to the main window), else the active window,
+// else vorgabe.
+QWidget *DialogEltern(QWidget *vorgabe);
+
 class QtMeldungen : public Meldungen
 {
 public:

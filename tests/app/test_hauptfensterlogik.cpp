@@ -187,6 +187,7 @@ TEST(Menuezustand, JederEintragAusDerTabelle)
     alles.AGBAdresse = true;
     alles.BibliothekAnzahl = 130; // a middle page: both paging entries work
     alles.BibliothekSeitenanfang = 60;
+    alles.ProtokollVorhanden = true;
     const MenueZustand z = MenueZustandBerechnen(alles);
     std::function<void(const std::vector<MenuePunkt> &)> pruefen = [&](const std::vector<MenuePunkt> &l) {
         for (const MenuePunkt &p : l) {
@@ -213,6 +214,8 @@ TEST(Menuezustand, JederEintragAusDerTabelle)
     pruefen(Hauptmenue());
     EXPECT_TRUE(z.Eintrag("AGBAnzeigen1").Sichtbar);
     EXPECT_FALSE(MenueZustandBerechnen(MenueEingaben{}).Eintrag("AGBAnzeigen1").Sichtbar);
+    // the last protocol only once a run has left one
+    EXPECT_FALSE(MenueZustandBerechnen(MenueEingaben{}).Eintrag("ProtokollLetzteUebung1").Aktiv);
 }
 
 TEST(Menuezustand, SperrenDerZentralenKonfigurationUndHaekchen)

@@ -552,3 +552,25 @@ TEST(Sitzung, SerieWirdMitDemAbbruchEinerTeiluebungAufgegeben)
     ASSERT_TRUE(p.s.IndividualUebung());
     EXPECT_EQ(p.s.UebArt(), uebIndividual);
 }
+
+// The total protocol of a series becomes the last protocol; taking the same
+// one again keeps the comments added to it.
+TEST(Uebungsende, SerienprotokollWirdLetztesProtokoll)
+{
+    Uebungsende ende;
+    int neu = 0;
+    ende.NeuesProtokoll = [&] { ++neu; };
+    EXPECT_FALSE(ende.LetztesProtokoll().Vorhanden());
+    const QString serie = "<tit>Übungsserie\r\nGesamtleistung:\t80.0 %\r\n";
+    ende.SerienprotokollUebernehmen(serie);
+    EXPECT_TRUE(ende.LetztesProtokoll().Serie);
+    EXPECT_EQ(ende.LetztesProtokoll().Text, serie);
+    EXPECT_EQ(ProtokollEMailText(ende.LetztesProtokoll()), "Anbei Kalumo-Übungsprotokoll zur Übungsserie\r\n");
+    EXPECT_TRUE(KommentarAnhaengen(ende.LetztesProtokoll().Text, "Gut."));
+    ende.SerienprotokollUebernehmen(serie);
+    EXPECT_TRUE(ende.LetztesProtokoll().Text.endsWith("<tit>Kommentar\r\nGut."));
+    EXPECT_EQ(neu, 1);
+    ende.SerienprotokollUebernehmen("<tit>Übungsserie\r\nGesamtleistung:\t40.0 %\r\n");
+    EXPECT_FALSE(ende.LetztesProtokoll().Text.contains("Kommentar"));
+    EXPECT_EQ(neu, 2);
+}

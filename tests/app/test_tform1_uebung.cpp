@@ -10,7 +10,14 @@
 #include "app/TForm1.h"
 #include "app/TLernbild.h"
 #include "app/TSerienteil.h"
+#include "exercise/TBestListForm.h"
 #include "exercise/TNameEingabeForm.h"
+#include "app/settings/TUebungsrueckmeldungForm.h"
+#include "exercise/TUebFertigForm.h"
+#include "exercise/TUebProtokollForm.h"
+#include "peripheral/Rtf.h"
+#include "platform/EMail.h"
+#include "platform/Rechner.h"
 #include "exercise/TUebEinstDialoge.h"
 #include "exercise/TUebOptBasisForm.h"
 #include "exercise/TUebOptForm.h"
@@ -81,6 +88,7 @@ struct Fenster
     SkriptTonausgabe ton;
     Handuhr uhr{5000};
     QTemporaryDir klaenge;
+    QTemporaryDir dateien;   // protocols and best lists
     TForm1 form;
 
     explicit Fenster(const char *dokument)
@@ -105,6 +113,14 @@ struct Fenster
         e.Ordner.Sound = klaenge.path() + "/";
         e.UebOptZeigen = false;
         e.UebNameEingabe = false;
+        // the end message instead of the result window, unless a test wants it
+        e.UebErgebAnzeigen = false;
+        e.Ordner.Protokolle = dateien.filePath("protokolle") + "/";
+        e.Ordner.Bestenlisten = dateien.filePath("bestenlisten") + "/";
+        QDir().mkpath(e.Ordner.Protokolle);
+        QDir().mkpath(e.Ordner.Bestenlisten);
+        // a result window nobody drives goes back to the learning view
+        form.UebFertigForm()->FahrerSetzen([](TUebFertigForm &w) { w.LernansichtKnopf()->click(); });
     }
 
     Sitzung &s() { return form.Programmzustand(); }
@@ -429,6 +445,42 @@ TEST(TForm1Uebung, TippenUndAnkreuzenImFenster)
 
 namespace {
 
+int ausstehendeKarte(Fenster &f)
+{
+    for (const AbfrageEintrag &e : f.u().AbfrageListe())
+        if (f.s().Dok().Objekte[size_t(e.Karte)].Abgedeckt == abgAusstehend)
+            return e.Karte;
+    return -1;
+}
+
+// One card onto a target of another caption: a failed attempt.
+void einmalFalsch(Fenster &f)
+{
+    const int b = ausstehendeKarte(f);
+    ASSERT_GE(b, 0);
+    int falsch = -1;
+    for (const AbfrageEintrag &e : f.u().AbfrageListe())
+        if (f.s().Dok().Objekte[size_t(e.Ziel)].Abgedeckt == abgAusstehend
+            && f.s().Dok().Objekte[size_t(e.Ziel)].Cap != f.s().Dok().Objekte[size_t(b)].Cap)
+            falsch = e.Ziel;
+    ASSERT_GE(falsch, 0);
+    ziehen(f.pan(), Griffpunkt(f.u(), f.karte(b)), f.ablage(b, falsch));
+    ASSERT_TRUE(f.pauseAbwarten());
+}
+
+// Every pending card onto its own target until the run has ended (the
+// result window counted one more showing, or the learning view is back).
+void bisZumEndeLoesen(Fenster &f, const int &ergebnisse)
+{
+    const int vorher = ergebnisse;
+    while (ergebnisse == vorher && f.s().Modus() == modusUebung) {
+        const int k = ausstehendeKarte(f);
+        ASSERT_GE(k, 0);
+        ziehen(f.pan(), Griffpunkt(f.u(), f.karte(k)), f.ablage(k, k));
+        ASSERT_TRUE(f.pauseAbwarten());
+    }
+}
+
 // Drags every card of the running partial exercise onto its own target,
 // until the series moves on.
 void teiluebungLoesen(Fenster &f)
@@ -442,7 +494,267 @@ void teiluebungLoesen(Fenster &f)
     }
 }
 
+QByteArray dateiLesen(const QString &pfad)
+{
+    QFile d(pfad);
+    return d.open(QIODevice::ReadOnly) ? d.readAll() : QByteArray();
+}
+
 } // namespace
+
+// Whole runs through the real window end with the result window: the first
+// (one failed attempt) is saved as protocol and entered into the best list,
+// its window repeats the failed query only; that partial run is neither
+// entered nor repeatable in part, its window repeats the whole exercise;
+// the third goes back to the learning view. The last protocol stays for
+// "&Protokoll der letzten Übung..." and its e-mail.
+TEST(TForm1Uebung, ErgebnisfensterProtokollUndBestenliste)
+{
+    Fenster f("Blütenpflanze.kal");
+    EinstellungenTyp &e = f.form.Einstellungen();
+    e.UebErgebAnzeigen = true;
+    e.AutoProtSpeichern = true;
+    e.ErgebBestListEintragen = true;
+    EXPECT_FALSE(f.form.Aktion("ProtokollLetzteUebung1")->isEnabled());
+
+    int ergebnisse = 0;
+    QString ersterProtokollText, erstesProtokoll;
+    std::deque<std::function<void(TUebFertigForm &)>> fahrten;
+    f.form.UebFertigForm()->FahrerSetzen([&](TUebFertigForm &w) {
+        ++ergebnisse;
+        ASSERT_FALSE(fahrten.empty());
+        auto fahrt = std::move(fahrten.front());
+        fahrten.pop_front();
+        fahrt(w);
+    });
+
+    // run 1: the window's values, the protocol window over it, then the failed query again
+    fahrten.push_back([&](TUebFertigForm &w) {
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.windowTitle(), "Übung beendet");
+        const UebDataTyp &d = f.u().Daten();
+        EXPECT_EQ(w.Wert("Richtig")->text(), QStringLiteral("%1  von  %2").arg(d.RichtigText).arg(d.AnzAbfragen));
+        EXPECT_EQ(w.Wert("Falsch")->text(), "1");
+        EXPECT_EQ(w.Wert("Offen")->text(), "0");
+        EXPECT_EQ(w.ZeitBeschriftung()->text(), "Benötigte Zeit:");
+        EXPECT_EQ(w.Wert("NotenWort")->text(), NotenWort(d.Note, d.BewertSkala));
+        EXPECT_FALSE(w.Wert("NotenWort")->text().isEmpty());
+        EXPECT_EQ(w.NotenLabel()->text(), "Note:");
+        EXPECT_TRUE(w.FehlerKnopf()->isEnabled());
+        // entered automatically
+        EXPECT_TRUE(w.EingetragenLabel()->isVisible());
+        EXPECT_FALSE(w.EintragenKnopf()->isVisible());
+        erstesProtokoll = f.s().Ende().GespeichertesProtokoll();
+        ersterProtokollText = f.s().Ende().LetztesProtokoll().Text;
+        foto(w, "ergebnisfenster-lauf.png");
+        w.ProtokollKnopf()->click();
+        TUebProtokollForm *p = f.form.UebProtokollForm();
+        EXPECT_TRUE(p->isVisible());
+        EXPECT_EQ(p->windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(p->Anzeige()->Protokoll(), ersterProtokollText);
+        foto(*p, "protokollfenster-lauf.png");
+        p->SchliessenKnopf()->click();
+        EXPECT_FALSE(p->isVisible());
+        w.FehlerKnopf()->click();
+        w.WiederholenKnopf()->click();
+    });
+    f.starten();
+    ASSERT_EQ(f.s().Modus(), modusUebung);
+    const int gesamt = f.u().Daten().GesamtAbfragen;
+    // a marked line of our own in the run's protocol: a heading and umlauts
+    f.u().Daten().ProtokollAblauf += "<tit>Prüfmarke Größe\r\n00:01 - Zwischenzeile äöüß\r\n";
+    einmalFalsch(f);
+    bisZumEndeLoesen(f, ergebnisse);
+    ASSERT_EQ(ergebnisse, 1);
+
+    // the protocol file: the run's text, read back with headings and umlauts
+    ASSERT_FALSE(erstesProtokoll.isEmpty());
+    EXPECT_EQ(QFileInfo(erstesProtokoll).absolutePath() + "/", e.Ordner.Protokolle);
+    EXPECT_TRUE(QFileInfo(erstesProtokoll).fileName().endsWith("-" + Rechnername() + "-0.rtf"))
+        << erstesProtokoll.toStdString();
+    const std::optional<QString> gelesen = ProtokollAusRtf(dateiLesen(erstesProtokoll));
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(*gelesen, ersterProtokollText.endsWith("\r\n") ? ersterProtokollText : ersterProtokollText + "\r\n");
+    EXPECT_TRUE(gelesen->contains("<tit>Prüfmarke Größe\r\n00:01 - Zwischenzeile äöüß\r\n"));
+    // the run's own head and course: headings, the statistics, umlauts
+    EXPECT_TRUE(gelesen->startsWith("<tit>Übungsprotokoll\r\n")) << gelesen->toStdString();
+    for (const char *zeile : {"<tit>Übungseinstellungen\r\n", "<tit>Statistik-Zusammenfassung\r\n",
+                              "<tit>Detaillierter Ablauf\r\n", "Teilnehmername:\t(kein Name)\r\n",
+                              "Fehlversuche:\t1\r\n", "Übung wird gestartet\r\n", "Datei:\tBlütenpflanze.kal\r\n"})
+        EXPECT_TRUE(gelesen->contains(QString::fromUtf8(zeile))) << zeile;
+    EXPECT_TRUE(gelesen->contains("FALSCH - ")) << gelesen->toStdString();
+
+    // run 2 repeats the failed query only
+    ASSERT_EQ(f.s().Modus(), modusUebung);
+    EXPECT_GT(f.u().Daten().AnzAbfragen, 0);
+    EXPECT_LT(f.u().Daten().AnzAbfragen, gesamt);
+    f.u().Daten().ProtokollAblauf += "00:01 - Lauf 2\r\n";
+    fahrten.push_back([&](TUebFertigForm &w) {
+        // all right at once: no partial repetition; a partial run is not entered
+        EXPECT_FALSE(w.FehlerKnopf()->isEnabled());
+        EXPECT_TRUE(w.KomplettKnopf()->isChecked());
+        EXPECT_FALSE(w.EingetragenLabel()->isVisible());
+        EXPECT_FALSE(w.EintragenKnopf()->isVisible());
+        w.WiederholenKnopf()->click();
+    });
+    bisZumEndeLoesen(f, ergebnisse);
+    ASSERT_EQ(ergebnisse, 2);
+
+    // run 3 is the whole exercise again; its window goes back to the learning view
+    ASSERT_EQ(f.s().Modus(), modusUebung);
+    EXPECT_EQ(f.u().Daten().AnzAbfragen, gesamt);
+    f.u().Daten().ProtokollAblauf += "00:01 - Lauf 3\r\n";
+    QString listenTitel;
+    int listenZeilen = 0;
+    fahrten.push_back([&](TUebFertigForm &w) {
+        // "Bestenliste...": the document's list over the result window
+        QTimer::singleShot(0, &w, [&] {
+            auto *liste = qobject_cast<TBestListForm *>(QApplication::activeModalWidget());
+            if (!liste)
+                return;
+            listenTitel = liste->windowTitle();
+            listenZeilen = int(liste->Eintraege().size());
+            liste->SchliessenKnopf()->click();
+        });
+        w.BestenlisteKnopf()->click();
+        w.LernansichtKnopf()->click();
+    });
+    bisZumEndeLoesen(f, ergebnisse);
+    ASSERT_EQ(ergebnisse, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().Modus() == modusLernansicht; }, 5000));
+    EXPECT_FALSE(f.meldungen.Texte().contains("Die Übung ist beendet."));
+    EXPECT_EQ(listenTitel, "Bestenliste - Individual-Übung");
+    EXPECT_EQ(listenZeilen, 2);
+
+    // three protocols, two entries (the partial run is not entered)
+    EXPECT_EQ(QDir(e.Ordner.Protokolle).entryList({"*.rtf"}, QDir::Files).size(), 3);
+    BestenlisteInhalt liste;
+    ASSERT_TRUE(BestenlisteDateiLesen(e.Ordner.Bestenlisten + "Blütenpflanze.hsc", liste));
+    ASSERT_EQ(liste.Eintraege.size(), 2u);
+    EXPECT_EQ(liste.Eintraege[0].Name, "(kein Name)");
+    EXPECT_EQ(liste.Eintraege[0].Rechner, Rechnername());
+    EXPECT_LT(liste.Eintraege[0].Leistung, 1.0);
+    EXPECT_DOUBLE_EQ(liste.Eintraege[1].Leistung, 1.0);
+
+    // the protocol window made at run 1 shows the protocol of run 3 now
+    EXPECT_TRUE(f.s().Ende().LetztesProtokoll().Text.contains("Lauf 3\r\n"));
+    EXPECT_EQ(f.form.UebProtokollForm()->Anzeige()->Protokoll(), f.s().Ende().LetztesProtokoll().Text);
+
+    // the last protocol: menu entry, window, comment and e-mail
+    f.form.ZustandAnzeigen();
+    ASSERT_TRUE(f.form.Aktion("ProtokollLetzteUebung1")->isEnabled());
+    SkriptEMailProgramm email;
+    f.form.EMailProgrammSetzen(&email);
+    f.form.Aktion("ProtokollLetzteUebung1")->trigger();
+    TUebProtokollForm *p = f.form.UebProtokollForm();
+    ASSERT_TRUE(p->isVisible());
+    EXPECT_EQ(p->windowModality(), Qt::NonModal);
+    EXPECT_EQ(p->Anzeige()->Protokoll(), f.s().Ende().LetztesProtokoll().Text);
+    p->KommentardialogSetzen([](QWidget *) { return std::optional<QString>("Gut gemacht."); });
+    p->KommentarKnopf()->click();
+    p->EMailKnopf()->click();
+    ASSERT_EQ(email.Aufrufe.size(), 1u);
+    EXPECT_EQ(email.Aufrufe[0].Text, "Anbei Kalumo-Übungsprotokoll zu Themendokument: Blütenpflanze.kal\r\n");
+    ASSERT_EQ(email.Aufrufe[0].Anhaenge.size(), 1);
+    EXPECT_TRUE(QFileInfo(email.Aufrufe[0].Anhaenge[0]).fileName().startsWith("email-kalprotokoll-"));
+    const std::optional<QString> anhang = ProtokollAusRtf(dateiLesen(email.Aufrufe[0].Anhaenge[0]));
+    ASSERT_TRUE(anhang);
+    EXPECT_TRUE(anhang->endsWith("<tit>Kommentar\r\nGut gemacht.\r\n"));
+    // the comment stays with the protocol when the window is shown again
+    p->SchliessenKnopf()->click();
+    f.form.Aktion("ProtokollLetzteUebung1")->trigger();
+    EXPECT_TRUE(p->Anzeige()->Protokoll().endsWith("<tit>Kommentar\r\nGut gemacht."));
+    p->SchliessenKnopf()->click();
+}
+
+// "In Bestenliste eintragen" when the option is off; a list that cannot be
+// written gives the error and the folder dialog.
+TEST(TForm1Uebung, InBestenlisteEintragenImErgebnisfenster)
+{
+    Fenster f("Blütenpflanze.kal");
+    EinstellungenTyp &e = f.form.Einstellungen();
+    e.UebErgebAnzeigen = true;
+    int ergebnisse = 0;
+    f.form.UebFertigForm()->FahrerSetzen([&](TUebFertigForm &w) {
+        ++ergebnisse;
+        ASSERT_TRUE(w.EintragenKnopf()->isVisible());
+        EXPECT_FALSE(w.EingetragenLabel()->isVisible());
+        // the folder is gone: the error box, then the folder dialog (closed here)
+        ASSERT_TRUE(QDir(e.Ordner.Bestenlisten).removeRecursively());
+        bool ordnerDialog = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (QWidget *d = QApplication::activeModalWidget()) {
+                ordnerDialog = d->windowTitle() == "Dateiordner";
+                d->close();
+            }
+        });
+        w.EintragenKnopf()->click();
+        EXPECT_TRUE(ordnerDialog);
+        ASSERT_FALSE(f.meldungen.Gezeigt().empty());
+        EXPECT_EQ(f.meldungen.Gezeigt().back().Art, MeldungArt::Fehler);
+        EXPECT_TRUE(f.meldungen.Texte().back().contains("Die Bestenliste konnte nicht gespeichert werden."));
+        EXPECT_TRUE(w.EintragenKnopf()->isVisible());
+        // the folder is back: the entry is made
+        QDir().mkpath(e.Ordner.Bestenlisten);
+        w.EintragenKnopf()->click();
+        EXPECT_FALSE(w.EintragenKnopf()->isVisible());
+        EXPECT_TRUE(w.EingetragenLabel()->isVisible());
+        w.LernansichtKnopf()->click();
+    });
+    f.starten();
+    ASSERT_EQ(f.s().Modus(), modusUebung);
+    bisZumEndeLoesen(f, ergebnisse);
+    ASSERT_EQ(ergebnisse, 1);
+    EXPECT_TRUE(f.u().Daten().InBestenliste);
+    BestenlisteInhalt liste;
+    ASSERT_TRUE(BestenlisteDateiLesen(e.Ordner.Bestenlisten + "Blütenpflanze.hsc", liste));
+    EXPECT_EQ(liste.Eintraege.size(), 1u);
+    // no automatic saving: no protocol files
+    EXPECT_TRUE(QDir(e.Ordner.Protokolle).entryList({"*.rtf"}, QDir::Files).isEmpty());
+}
+
+// "Übungsrückmeldung...": OK takes the values over, "Abbrechen" keeps them;
+// the next run uses them and they are written with the settings, as the
+// option check items are.
+TEST(TForm1Uebung, RueckmeldungsdialogUndOptionen)
+{
+    Fenster f("Blütenpflanze.kal");
+    ASSERT_TRUE(f.form.Aktion("Uebungsrueckmeldung1")->isEnabled());
+    auto dialogFahren = [&](const QString &text, bool ok) {
+        QTimer::singleShot(0, &f.form, [&, text, ok] {
+            auto *d = qobject_cast<TUebungsrueckmeldungForm *>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->windowTitle(), "Übungsrückmeldung");
+            d->RichtigText()->setText(text);
+            d->MCFehlend()->setText("Es fehlt:");
+            (ok ? d->OkKnopf() : d->AbbrechenKnopf())->click();
+        });
+        f.form.Aktion("Uebungsrueckmeldung1")->trigger();
+    };
+    dialogFahren("Super!", true);
+    EXPECT_EQ(f.form.Einstellungen().Rueckmeldung.RichtigText, "Super!");
+    EXPECT_EQ(f.form.Einstellungen().Rueckmeldung.MCFehlendText, "Es fehlt:");
+    dialogFahren("Verworfen", false);
+    EXPECT_EQ(f.form.Einstellungen().Rueckmeldung.RichtigText, "Super!");
+
+    // the option check items toggle their settings
+    const bool vorher = f.form.Einstellungen().AutoProtSpeichern;
+    f.form.Aktion("AutoProtSpeichern1")->trigger();
+    EXPECT_EQ(f.form.Einstellungen().AutoProtSpeichern, !vorher);
+    f.form.Aktion("ErgebBestListEintragen1")->trigger();
+    EXPECT_TRUE(f.form.Einstellungen().ErgebBestListEintragen);
+
+    f.starten();
+    ASSERT_EQ(f.s().Modus(), modusUebung);
+    EXPECT_EQ(f.u().Texte.Richtig, "Super!");
+    EXPECT_EQ(f.u().Texte.MCFehlend, "Es fehlt:");
+
+    f.s().EinstellungenSpeichern();
+    EXPECT_EQ(f.speicher.Text("Opt-Uebungsrueckmeldung-RichtigText", {}), "Super!");
+    EXPECT_EQ(f.speicher.Text("Opt-Uebungsrueckmeldung-MCFehlendText", {}), "Es fehlt:");
+    EXPECT_EQ(f.speicher.Bool("Opt-AutoProtSpeichern", vorher), !vorher);
+    EXPECT_TRUE(f.speicher.Bool("Opt-ErgebBestListEintragen", false));
+}
 
 TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
 {
@@ -478,13 +790,18 @@ TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
     ASSERT_EQ(f.s().Serien().Serie().Position, 2);
 
     // the third runs out of time; the end dialog shows the total result
-    QString leistung, bewertung;
+    QString leistung, bewertung, gesamtImFenster;
     QTimer schliesser;
     QObject::connect(&schliesser, &QTimer::timeout, [&] {
         if (TUebserieFertigForm *d = f.form.Serienteil()->FertigForm()) {
             leistung = d->LeistungWert()->text();
             bewertung = d->BewertungWert()->text();
             foto(*d, "serie-beendet.png");
+            // "Protokoll..." shows the total protocol in the protocol window
+            d->ProtokollKnopf()->click();
+            TUebProtokollForm *p = f.form.UebProtokollForm();
+            gesamtImFenster = p->isVisible() ? p->Anzeige()->Protokoll() : QString();
+            p->SchliessenKnopf()->click();
             d->SchliessenKnopf()->click();
         }
     });
@@ -496,6 +813,8 @@ TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
     EXPECT_TRUE(f.meldungen.Texte().contains(
         "Teilübung Nr. 2 von 3 ist beendet.\r\nMit Klick auf OK startet die nächste Teilübung."));
     const QString protokoll = f.form.Serienteil()->Gesamtprotokoll();
+    EXPECT_EQ(gesamtImFenster, protokoll);
+    EXPECT_TRUE(f.s().Ende().LetztesProtokoll().Serie);
     EXPECT_TRUE(protokoll.startsWith("<tit>Gesamtprotokoll der Übungsserie\r\n\r\n<tit>Test Klasse 5b\r\n"));
     EXPECT_TRUE(protokoll.contains("Teilnehmername:\tJonas\r\n"));
     for (int nr = 1; nr <= 3; ++nr)
