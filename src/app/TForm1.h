@@ -278,7 +278,6 @@ private:
     TSchriftartForm *m_schriftForm = nullptr;
     TRaenderForm *m_raenderForm = nullptr;
     TPasswortForm *m_bilderPasswortForm = nullptr; // the second instance: the image password
-    XdgEMailProgramm m_email;
     // a start dialog of a run is open (its button shows pressed)
     bool m_startDialogOffen = false;
 

@@ -18,7 +18,7 @@ void TForm1::BibliotheksmenueBauen()
     TThemenlisteForm *liste = m_bibliotheksmenue->Themenliste();
     liste->MeldungenSetzen(m_meldungen);
     liste->DateidialogeSetzen(m_dialoge);
-    liste->EMailSetzen(&m_email);
+    liste->EMailSetzen(m_email);
     connect(m_vorherigesKnopf, &QToolButton::clicked, this, [this] { m_sitzung.VorherigesDokument(); });
     connect(m_naechstesKnopf, &QToolButton::clicked, this, [this] { m_sitzung.NaechstesDokument(); });
     m_bibliotheksmenue->Aktualisieren();

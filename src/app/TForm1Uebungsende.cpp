@@ -4,6 +4,9 @@
 
 #include "app/TForm1.h"
 
+#include "app/TBibliotheksmenue.h"
+#include "peripheral/TThemenlisteForm.h"
+
 #include "app/settings/TDateiordnerForm.h"
 #include "app/TSerienteil.h"
 #include "app/settings/TUebungsrueckmeldungForm.h"
@@ -52,6 +55,8 @@ void TForm1::EMailProgrammSetzen(EMailProgramm *e)
     m_email = e ? e : &m_xdgEMail;
     if (m_uebProtokollForm)
         m_uebProtokollForm->EMailProgrammSetzen(*m_email);
+    if (m_bibliotheksmenue)
+        m_bibliotheksmenue->Themenliste()->EMailSetzen(m_email);
 }
 
 TUebProtokollForm *TForm1::UebProtokollForm()
