@@ -138,7 +138,7 @@ std::vector<MenuePunkt> bauen()
               {
                   an(p("IndividualUebung1", "Individual-&Übung", "F7")),
                   an(p("Uebungseinstellungen1", "Übungs&einstellungen...", "Alt+F7")),
-                  p("BestenlisteIndividual1", "&Bestenliste Individual-Übung...", "Ctrl+F7"),
+                  an(p("BestenlisteIndividual1", "&Bestenliste Individual-Übung...", "Ctrl+F7")),
                   an(p("ProtokollLetzteUebung1", "&Protokoll der letzten Übung...")),
                   trenner(),
                   an(p("NetzUebungTeilnehmen1", "An Netzwerk-Übung &teilnehmen...", "F8")),

@@ -155,6 +155,8 @@ public:
     TUebProtokollForm *UebProtokollForm();
     void ProtokollLetzteUebung1Click();
     void Uebungsrueckmeldung1Click();
+    // "&Bestenliste Individual-Übung..." (Ctrl+F7): the current document's list.
+    void BestenlisteIndividual1Click();
     // The mail program of "Per E-Mail versenden"; tests install a scripted one.
     void EMailProgrammSetzen(EMailProgramm *e);
     // The network exercise (TForm1Netz.cpp): the teacher menu, joining, the

@@ -4,6 +4,7 @@
 
 #include "app/TForm1.h"
 
+#include "app/Netzsteuerung.h"
 #include "app/TBibliotheksmenue.h"
 #include "peripheral/TThemenlisteForm.h"
 
@@ -48,6 +49,8 @@ void TForm1::uebungsendeEinrichten()
             &TForm1::ProtokollLetzteUebung1Click);
     connect(Aktion(QStringLiteral("Uebungsrueckmeldung1")), &QAction::triggered, this,
             &TForm1::Uebungsrueckmeldung1Click);
+    connect(Aktion(QStringLiteral("BestenlisteIndividual1")), &QAction::triggered, this,
+            &TForm1::BestenlisteIndividual1Click);
 }
 
 void TForm1::EMailProgrammSetzen(EMailProgramm *e)
@@ -95,6 +98,18 @@ void TForm1::ergebnisBestenlisteZeigen()
     }
     // over the result window, which stays on top
     TBestListForm form(*m_meldungen, *m_dialoge, m_uebFertigForm);
+    form.Zeigen(ort);
+}
+
+void TForm1::BestenlisteIndividual1Click()
+{
+    const QString datei = m_sitzung.Dok().Kopf.Dateiname;
+    BestenlisteOrt ort;
+    ort.Art = BestenlisteArt::Individual;
+    ort.Pfad = BestenlistePfadIndividual(m_sitzung.Einstellungen().Ordner.Bestenlisten, datei);
+    ort.DokumentGespeichert = !datei.isEmpty();
+    ort.NetzTeilnahmeAktiv = m_sitzung.Netz().NimmtTeil();
+    TBestListForm form(*m_meldungen, *m_dialoge, this);
     form.Zeigen(ort);
 }
 

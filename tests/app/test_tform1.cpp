@@ -76,7 +76,8 @@ TEST(TForm1, StartseiteMitMenuesUndTitel)
     EXPECT_EQ(f.form.Aktion("Oeffnen1")->shortcut().toString(QKeySequence::NativeText), "Strg+O");
     EXPECT_EQ(f.form.Aktion("NaechstesDokument1")->shortcut().toString(QKeySequence::NativeText), "Bild abwärts");
     EXPECT_TRUE(f.form.Aktion("IndividualUebung1")->isEnabled());
-    EXPECT_FALSE(f.form.Aktion("BestenlisteIndividual1")->isEnabled());
+    EXPECT_TRUE(f.form.Aktion("BestenlisteIndividual1")->isEnabled());
+    EXPECT_FALSE(f.form.Aktion("TafelanschriebSchriftart1")->isEnabled());
     EXPECT_TRUE(f.form.Aktion("Drucken1")->isEnabled());
     EXPECT_FALSE(f.form.Menue("AusschnittScrollen1")->menuAction()->isVisible());
     EXPECT_TRUE(f.meldungen.Texte().isEmpty());

@@ -824,3 +824,15 @@ TEST(TForm1Uebung, SerieAusDreiBeispielenBisZumEndDialog)
     EXPECT_FALSE(f.form.SerieStatusPan()->isVisible());
     EXPECT_EQ(f.s().UebArt(), uebIndividual);
 }
+
+TEST(TForm1Uebung, BestenlisteIndividualNurFuerGespeicherteDokumente)
+{
+    // a document that was never saved has no list: the menu says so and shows nothing
+    Fenster f(nullptr);
+    f.s().Dok().Kopf.Dateiname.clear();
+    f.form.Aktion("BestenlisteIndividual1")->trigger();
+    EXPECT_EQ(f.meldungen.Texte().value(0),
+              "Da das aktuelle Dokument nicht gespeichert wurde, bzw. kein Dokument geöffnet wurde, ist keine "
+              "Bestenliste verfügbar.");
+    EXPECT_TRUE(f.form.Aktion("BestenlisteIndividual1")->isEnabled());
+}
