@@ -2,6 +2,7 @@
 
 #include "document/DokumentDateien.h"
 #include "peripheral/Tabellendruck.h"
+#include "platform/QtRaster.h"
 #include "platform/Windows1252.h"
 
 #include <QApplication>
@@ -37,17 +38,8 @@ TBestListForm::TBestListForm(Meldungen &meldungen, Dateidialoge &dialoge, QWidge
     const QStringList kopf = BestenlisteKopfzeile();
     m_tabelle->setColumnCount(int(kopf.size()));
     m_tabelle->setHorizontalHeaderLabels(kopf);
-    m_tabelle->verticalHeader()->setVisible(false);
-    m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_tabelle->verticalHeader()->setDefaultSectionSize(19);
-    m_tabelle->horizontalHeader()->setFixedHeight(19);
-    m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     // the columns keep their widths; the text is set small enough to fit them
-    QFont klein = m_tabelle->font();
-    klein.setPointSizeF(std::min<qreal>(klein.pointSizeF(), 8.0));
-    m_tabelle->setFont(klein);
-    m_tabelle->horizontalHeader()->setFont(klein);
+    RasterEinrichten(m_tabelle);
     const std::vector<int> breiten = BestenlisteSpaltenbreiten();
     int gesamt = 0;
     for (size_t s = 0; s < breiten.size(); ++s) {

@@ -1,10 +1,11 @@
 #include "network/TMasterProtForm.h"
 
 #include "document/DokumentDateien.h"
-#include "peripheral/Rtf.h"
-#include "platform/QtDrucker.h"
 #include "exercise/TProtokollAnzeige.h"
+#include "peripheral/Rtf.h"
 #include "peripheral/Tabellendruck.h"
+#include "platform/QtDrucker.h"
+#include "platform/QtRaster.h"
 #include "platform/Windows1252.h"
 
 #include <QApplication>
@@ -49,16 +50,8 @@ TMasterProtForm::TMasterProtForm(NetzLehrer &lehrer, Meldungen &meldungen, Datei
 
     m_tabelle = new QTableWidget(this);
     m_tabelle->setObjectName(QStringLiteral("TeilnehmerGrid"));
-    m_tabelle->verticalHeader()->setVisible(false);
-    m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_tabelle->verticalHeader()->setDefaultSectionSize(19);
-    m_tabelle->horizontalHeader()->setFixedHeight(19);
-    m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
-    QFont klein = m_tabelle->font();
-    klein.setPointSizeF(std::min<qreal>(klein.pointSizeF(), 8.0));
-    m_tabelle->setFont(klein);
-    m_tabelle->horizontalHeader()->setFont(klein);
+    // the columns keep their widths; the text is set small enough to fit them
+    RasterEinrichten(m_tabelle);
 
     m_info = new TProtokollAnzeige(this);
     m_info->setObjectName(QStringLiteral("InfoMemo"));
